@@ -1,0 +1,65 @@
+// A job: one source file waiting to be converted, and the process-wide list
+// of jobs in the order of the list rows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "profiles/profile.h"
+
+namespace orva {
+
+inline constexpr int kJobPathCapacity = 260;
+inline constexpr int kClockCapacity = 32;
+
+struct JobItem {
+  char path[kJobPathCapacity];
+  char drive[32];  // always empty on POSIX
+  char dir[kJobPathCapacity];  // with its trailing separator
+  char ext[32];    // with its dot
+  char name[kJobPathCapacity];
+  char out_name[kJobPathCapacity];
+  char out_dir[kJobPathCapacity];  // empty: the source's folder
+  double duration;
+  char duration_text[kClockCapacity];
+  std::int32_t width;
+  std::int32_t height;
+  double trim_begin;
+  double trim_end;
+  Profile* profile;
+  JobItem* next;
+  std::int32_t index;
+  float est_size_mb;
+  char size_text[16];
+};
+
+// A zero-filled job, owned by the list it is appended to.
+JobItem* NewJobItem();
+
+struct JobList {
+  JobItem* head = nullptr;
+
+  JobItem* at(int position) const;  // nullptr beyond the end
+  JobItem* last() const;
+  int count() const;
+  void append(JobItem* job);
+  void removeAt(int position);  // frees the job; the caller renumbers
+  void renumber();
+  void freeAll();
+};
+
+// The job list of the program.
+JobList& TheJobList();
+
+// Clock text "%02d:%02d:%05.2f" of a number of seconds. The seconds field
+// keeps the fraction and is rounded by the format alone, so 59.999 reads
+// 00:00:60.00.
+void FormatClock(double seconds, char (&out)[kClockCapacity]);
+std::string FormatClock(double seconds);
+std::u16string FormatClockWide(double seconds);
+
+// Splits a path into drive (empty on POSIX), folder with its separator, name
+// without extension, and extension with its dot.
+void SplitJobPath(JobItem& job);
+
+}  // namespace orva

@@ -1,0 +1,87 @@
+#include "engine/encoder_command.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "engine/output_naming.h"
+
+namespace orva {
+
+namespace {
+
+bool IsAuto(const char* item) { return std::strcmp(item, kAutoItem) == 0; }
+
+void AppendOption(std::string& options, const char* name, OptionList list, int index) {
+  const char* item = GetOptionItem(list, index);
+  if (item == nullptr || IsAuto(item)) return;
+  options += name;
+  options += ' ';
+  options += item;
+  options += ' ';
+}
+
+const char* ChannelsOption(const char* item) {
+  if (item == nullptr) return "";
+  if (std::strcmp(item, "Stereo") == 0) return "-ac 2 ";
+  if (std::strcmp(item, "Mono") == 0) return "-ac 1 ";
+  if (std::strcmp(item, "5.1") == 0) return "-ac 5.1 ";
+  return "";
+}
+
+// A double quote inside a path would end its quoted argument early and let
+// the rest of the path pass as options of its own.
+bool SafelyQuotable(const char* path) { return std::strchr(path, '"') == nullptr; }
+
+}  // namespace
+
+std::string AudioOptions(const Profile& profile) {
+  const AudioCodecEntry& audio = CurrentAudioEntry(profile);
+  std::string options = std::string("-acodec ") + audio.encoderName + " ";
+  AppendOption(options, "-ab", audio.audioBitrates, audio.audioBitrateIndex);
+  AppendOption(options, "-ar", audio.sampleRates, audio.sampleRateIndex);
+  options += ChannelsOption(GetOptionItem(audio.channels, audio.channelIndex));
+  return options;
+}
+
+std::string VideoOptions(const Profile& profile) {
+  const VideoCodecEntry* video = CurrentVideoEntry(profile);
+  if (video == nullptr) return "";
+  std::string options = std::string("-vcodec ") + video->encoderName + " ";
+  AppendOption(options, "-s", video->sizes, video->sizeIndex);
+  AppendOption(options, "-b", video->videoBitrates, video->videoBitrateIndex);
+  AppendOption(options, "-r", video->frameRates, video->frameRateIndex);
+  AppendOption(options, "-aspect", video->aspectRatios, video->aspectRatioIndex);
+  return options;
+}
+
+int BuildEncoderCommand(const char* programPath, JobItem& job,
+                        char (&commandLine)[kCommandCapacity]) {
+  if (!SafelyQuotable(programPath) || !SafelyQuotable(job.path)) return -1;
+  std::string outputPath;
+  if (!OutputPathFor(job, outputPath) || !SafelyQuotable(outputPath.c_str())) return -1;
+
+  char seek[64] = "";
+  if (job.trim_begin != 0) std::snprintf(seek, sizeof seek, " -ss %f ", job.trim_begin);
+  char length[64] = "";
+  if (job.trim_end < job.duration) {
+    std::snprintf(length, sizeof length, " -t %f ", job.trim_end - job.trim_begin);
+  }
+  if (job.profile->videoCodecCount == 0) std::strncat(length, " -vn ", sizeof length - std::strlen(length) - 1);
+
+  char built[kCommandCapacity];
+  const int needed = std::snprintf(built, sizeof built, "\"%s\" %s-i \"%s\" %s-y %s%s\"%s\"",
+                                   programPath, seek, job.path, length,
+                                   VideoOptions(*job.profile).c_str(),
+                                   AudioOptions(*job.profile).c_str(), outputPath.c_str());
+  if (needed < 0 || needed >= kCommandCapacity) return -1;  // never run a cut command
+  std::memcpy(commandLine, built, static_cast<std::size_t>(needed) + 1);
+  return 0;
+}
+
+int EncoderBuildCommand(ToolRunner& runner) {
+  auto* state = static_cast<ConversionState*>(runner.context);
+  if (state == nullptr || state->currentJob == nullptr) return -1;
+  return BuildEncoderCommand(runner.programPath, *state->currentJob, runner.commandLine);
+}
+
+}  // namespace orva

@@ -1,0 +1,130 @@
+#include "engine/media_probe.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/output_naming.h"
+
+namespace orva {
+
+namespace {
+
+constexpr std::int32_t kInitialOutputCapacity = 1024;
+
+ProbeRecord& TheProbeRecord() {
+  static ProbeRecord record{};
+  return record;
+}
+
+int ProbeBuildCommand(ToolRunner& runner) {
+  auto& record = *static_cast<ProbeRecord*>(runner.context);
+  const int needed = std::snprintf(runner.commandLine, sizeof runner.commandLine,
+                                   "\"%s\" -show_format -show_streams \"%s\"",
+                                   runner.programPath, record.inputPath);
+  if (needed < 0 || needed >= kCommandCapacity) {
+    runner.commandLine[0] = '\0';
+    return -1;
+  }
+  record.output = static_cast<char*>(std::calloc(kInitialOutputCapacity, 1));
+  record.outputCapacity = kInitialOutputCapacity;
+  record.outputLength = 0;
+  return 0;
+}
+
+void ProbeOnOutput(ToolRunner& runner) {
+  auto& record = *static_cast<ProbeRecord*>(runner.context);
+  const auto chunkLength = static_cast<std::int32_t>(std::strlen(runner.readBuffer));
+  const std::int32_t newLength = record.outputLength + chunkLength;
+  if (newLength >= record.outputCapacity) {
+    char* grown = static_cast<char*>(std::realloc(record.output, static_cast<std::size_t>(newLength) + 1));
+    if (grown == nullptr) std::abort();
+    record.output = grown;
+    record.outputCapacity = newLength + 1;
+  }
+  std::memcpy(record.output + record.outputLength, runner.readBuffer,
+              static_cast<std::size_t>(chunkLength) + 1);
+  record.outputLength = newLength;
+}
+
+void ProbeOnFinish(ToolRunner& runner) {
+  auto& record = *static_cast<ProbeRecord*>(runner.context);
+  if (record.output == nullptr) return;
+  if (record.outputLength != 0) ParseProbeReport(record.output, record);
+  std::free(record.output);
+  record.output = nullptr;
+  record.outputLength = 0;
+}
+
+// The job of a measured file, with its clock text, trim range and estimate.
+JobItem* NewProbedJob(const char* path, const ProbeRecord& record) {
+  JobItem* job = NewJobItem();
+  job->duration = record.duration;
+  job->trim_end = record.duration;
+  job->width = record.width;
+  job->height = record.height;
+  FormatClock(job->duration, job->duration_text);
+  job->profile = currentProfile;
+  EstimateOutputSize(*job);
+  std::snprintf(job->path, sizeof job->path, "%s", path);
+  SplitJobPath(*job);
+  return job;
+}
+
+}  // namespace
+
+const ToolDescriptor kProbeDescriptor = {ProbeBuildCommand, ProbeOnOutput, ProbeOnFinish};
+
+ToolRunner& ProbeRunner() {
+  static ToolRunner runner = [] {
+    ToolRunner r;
+    r.context = &TheProbeRecord();
+    r.descriptor = &kProbeDescriptor;
+    return r;
+  }();
+  return runner;
+}
+
+void ParseProbeReport(const char* report, ProbeRecord& record) {
+  const char* format = std::strstr(report, "[FORMAT]");
+  const char* formatEnd = std::strstr(report, "[/FORMAT]");
+  const char* width = std::strstr(report, "width=");
+  const char* height = std::strstr(report, "height=");
+  if (format == nullptr || formatEnd == nullptr) return;
+
+  // Only the format section's duration counts, never a stream's.
+  const char* duration = std::strstr(format, "duration=");
+  if (duration == nullptr || duration >= formatEnd) return;
+  record.duration = std::strtod(duration + std::strlen("duration="), nullptr);
+  if (width != nullptr) record.width = std::atoi(width + std::strlen("width="));
+  if (height != nullptr) record.height = std::atoi(height + std::strlen("height="));
+}
+
+int ProbeAndAddFile(const char* path, JobList& jobs) {
+  ToolRunner& runner = ProbeRunner();
+  ProbeRecord& record = TheProbeRecord();
+  record = ProbeRecord{};
+  // A path that does not fit, or holds a double quote, would make the probe
+  // measure some other file.
+  if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return 1;
+  std::snprintf(record.inputPath, sizeof record.inputPath, "%s", path);
+
+  ClearToolRunner(runner);
+  if (runner.descriptor->buildCommand(runner) != 0) return 1;
+  if (!LaunchTool(runner)) {
+    runner.descriptor->onFinish(runner);
+    return -1;
+  }
+  while (PollTool(runner) == 0) {
+  }
+  runner.descriptor->onFinish(runner);
+  ClearToolRunner(runner);
+
+  if (record.duration == 0) return 1;
+  jobs.append(NewProbedJob(path, record));
+  return 0;
+}
+
+int ProbeAndAddFile(const char* path) { return ProbeAndAddFile(path, TheJobList()); }
+
+}  // namespace orva

@@ -1,0 +1,36 @@
+// Asking the probe program for a file's length and picture size, and turning
+// a measured file into a job.
+#pragma once
+
+#include <cstdint>
+
+#include "app/job_item.h"
+#include "engine/tool_runner.h"
+
+namespace orva {
+
+struct ProbeRecord {
+  char inputPath[kPathCapacity];
+  char* output;  // all the probe printed, NUL-terminated
+  std::int32_t outputCapacity;
+  std::int32_t outputLength;
+  double duration;
+  std::int32_t width;
+  std::int32_t height;
+};
+
+extern const ToolDescriptor kProbeDescriptor;
+
+// The process-wide probe runner; its programPath is set at start-up.
+ToolRunner& ProbeRunner();
+
+// Reads duration, width and height from a probe report.
+void ParseProbeReport(const char* report, ProbeRecord& record);
+
+// Probes `path` and appends a job for it to `jobs`: 0 when a job was added,
+// 1 when the file has no duration (or its path cannot be passed safely),
+// -1 when the probe program could not be started.
+int ProbeAndAddFile(const char* path, JobList& jobs);
+int ProbeAndAddFile(const char* path);  // into TheJobList()
+
+}  // namespace orva

@@ -1,0 +1,90 @@
+// Platform layer for child processes and their pipes.
+//
+// The runner (tool_runner.h) is written against these few calls only; each
+// operating system supplies them in its own file (process_posix.cpp, ...).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace orva {
+
+// A process or pipe handle of the platform: a pid or file descriptor on
+// POSIX, a HANDLE on Windows. kNoHandle marks "none".
+using OsHandle = std::intptr_t;
+inline constexpr OsHandle kNoHandle = -1;
+
+// How a child ended, kept for owners that want more than its output.
+struct ExitStatus {
+  bool known = false;     // the child has been reaped
+  bool exited = false;    // it returned from main or called exit
+  int code = 0;           // exit code when exited
+  int signal = 0;         // the signal that ended it otherwise
+  bool success() const { return known && exited && code == 0; }
+};
+
+struct LaunchedChild {
+  OsHandle process = kNoHandle;
+  std::uint32_t processId = 0;
+  OsHandle outputRead = kNoHandle;  // child's stdout and stderr, merged
+  OsHandle inputWrite = kNoHandle;  // child's stdin
+};
+
+struct LaunchOptions {
+  // End the child when the launching process dies, even by SIGKILL. Used by
+  // the encoder program for the encoder it drives; the main program leaves
+  // its children alone so that a stopped encoder can finish its file.
+  bool endWithParent = false;
+};
+
+// Starts the command line (program first; blanks separate arguments, double
+// quotes group them and are removed). The child runs hidden in a process
+// group of its own, holds only its own pipe ends, and gets stdout and stderr
+// on the one output pipe. Returns false with nothing left open when the
+// program cannot be started.
+bool PlatformLaunch(const char* commandLine, LaunchedChild& child,
+                    const LaunchOptions& options = {});
+
+// Waits at most `milliseconds` for the child to end. Returns true once it has
+// ended; the child is then reaped and `status` says how it ended. Calling it
+// again after the end returns true at once.
+bool PlatformWaitExit(OsHandle process, int milliseconds, ExitStatus& status);
+
+enum class PipeState { Open, Broken, Failed };
+
+// Non-blocking: how many bytes can be read from the pipe now. Broken means
+// nothing is left to read and every writer is gone.
+PipeState PlatformBytesAvailable(OsHandle pipe, std::size_t& available);
+
+// Reads at most `size` bytes; returns the count, 0 at end of stream, -1 on
+// failure.
+long PlatformRead(OsHandle pipe, char* buffer, std::size_t size);
+
+// Writes all bytes; returns the count written, -1 on failure. A reader that
+// is gone makes it fail instead of ending the program.
+long PlatformWrite(OsHandle pipe, const char* data, std::size_t size);
+
+void PlatformClose(OsHandle& handle);  // sets the handle to kNoHandle
+
+// Ends the child at once (the exit code is not chosen on POSIX).
+void PlatformTerminate(OsHandle process);
+
+// Releases a process handle. A child not yet reaped (`status` unknown) is
+// reaped as soon as it ends, so no zombie is left behind.
+void PlatformReleaseProcess(OsHandle& process, const ExitStatus& status);
+
+void PlatformSleep(int milliseconds);
+
+// Folder of the running executable, without its final separator.
+std::string PlatformExecutableFolder();
+
+// The separator between folder and file names on this platform.
+inline constexpr char kPathSeparator =
+#ifdef _WIN32
+    '\\';
+#else
+    '/';
+#endif
+
+}  // namespace orva

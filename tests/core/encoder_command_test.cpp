@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "engine/encoder_command.h"
+#include "engine/output_naming.h"
+#include "test_support.h"
+
+namespace orva {
+namespace {
+
+using test::ScratchFolder;
+
+class EncoderCommandTest : public ::testing::Test {
+ protected:
+  EncoderCommandTest() : profile(test::VideoTestProfile()) {
+    std::snprintf(job.path, sizeof job.path, "%s", folder.file("a.avi").c_str());
+    SplitJobPath(job);
+    job.duration = 100;
+    job.trim_end = 100;
+    job.profile = &profile;
+  }
+
+  std::string build() {
+    char line[kCommandCapacity] = "untouched";
+    if (BuildEncoderCommand("/opt/orva/cv.dat", job, line) != 0) return "<refused:" + std::string(line) + ">";
+    return line;
+  }
+  std::string source() const { return "\"" + folder.file("a.avi") + "\""; }
+  std::string output(const char* name = "a.mp4") const { return "\"" + folder.file(name) + "\""; }
+
+  ScratchFolder folder;
+  Profile profile;
+  JobItem job{};
+};
+
+constexpr char kOptions[] =
+    "-y -vcodec mpeg4 -s 320x240 -b 640K -r 29.97 -acodec libvo_aacenc -ab 128K -ar 48000 -ac 2 ";
+
+TEST_F(EncoderCommandTest, UntrimmedJob) {
+  EXPECT_EQ(build(), "\"/opt/orva/cv.dat\" -i " + source() + " " + kOptions + output());
+  EXPECT_STREQ(job.out_name, "a");
+}
+
+TEST_F(EncoderCommandTest, TrimRangeSeeksBeforeTheInputAndLimitsAfterIt) {
+  job.trim_begin = 10;
+  job.trim_end = 30;
+  EXPECT_EQ(build(), "\"/opt/orva/cv.dat\"  -ss 10.000000 -i " + source() +
+                         "  -t 20.000000 " + kOptions + output());
+  job.trim_end = 100;
+  job.trim_begin = 5;
+  EXPECT_EQ(build(), "\"/opt/orva/cv.dat\"  -ss 5.000000 -i " + source() + " " + kOptions + output());
+  job.trim_end = 120;  // past the end: no length limit
+  EXPECT_EQ(build().find("-t "), std::string::npos);
+}
+
+TEST_F(EncoderCommandTest, AudioOnlyProfileDisablesVideo) {
+  job.profile = &test::AudioTestProfile();
+  EXPECT_EQ(build(), "\"/opt/orva/cv.dat\" -i " + source() +
+                         "  -vn -y -acodec libmp3lame -ab 128K -ar 44100 -ac 2 " + output("a.mp3"));
+}
+
+TEST_F(EncoderCommandTest, OnlyExactAutoIsLeftOut) {
+  VideoCodecEntry& video = profile.videoCodecs[0];
+  AudioCodecEntry& audio = profile.audioCodecs[0];
+  video.aspectRatioIndex = 2;  // "16:9"
+  video.frameRateIndex = 0;    // "Auto"
+  EXPECT_NE(VideoOptions(profile).find("-aspect 16:9 "), std::string::npos);
+  EXPECT_EQ(VideoOptions(profile).find("-r "), std::string::npos);
+
+  audio.audioBitrateIndex = 0;  // "Auto"
+  audio.channelIndex = 1;       // "Auto"
+  EXPECT_EQ(AudioOptions(profile), "-acodec libvo_aacenc -ar 48000 ");
+  audio.channelIndex = 2;
+  EXPECT_EQ(AudioOptions(profile), "-acodec libvo_aacenc -ar 48000 -ac 1 ");
+  audio.channelIndex = 3;
+  EXPECT_EQ(AudioOptions(profile), "-acodec libvo_aacenc -ar 48000 -ac 5.1 ");
+  audio.channelIndex = 4;  // "auto" is no channel layout we know
+  EXPECT_EQ(AudioOptions(profile), "-acodec libvo_aacenc -ar 48000 ");
+}
+
+TEST_F(EncoderCommandTest, RefusesWhatCannotBePassedSafely) {
+  std::snprintf(job.path, sizeof job.path, "%s", folder.file("say \"hi\" -f null.avi").c_str());
+  SplitJobPath(job);
+  EXPECT_EQ(build(), "<refused:untouched>");
+
+  // Options too long for the 1023 characters of a command line.
+  std::snprintf(job.path, sizeof job.path, "%s", folder.file("a.avi").c_str());
+  SplitJobPath(job);
+  const std::string longEncoder = "mpeg4 " + std::string(900, 'o');
+  profile.videoCodecs[0].encoderName = longEncoder.c_str();
+  EXPECT_EQ(build(), "<refused:untouched>");
+}
+
+TEST_F(EncoderCommandTest, BuildCommandNeedsACurrentJob) {
+  ConversionState state;
+  ToolRunner runner;
+  runner.context = &state;
+  std::snprintf(runner.programPath, sizeof runner.programPath, "/opt/orva/cv.dat");
+  std::snprintf(runner.commandLine, sizeof runner.commandLine, "old");
+  EXPECT_EQ(EncoderBuildCommand(runner), -1);
+  EXPECT_STREQ(runner.commandLine, "old");
+  state.currentJob = &job;
+  EXPECT_EQ(EncoderBuildCommand(runner), 0);
+  EXPECT_EQ(std::string(runner.commandLine), build());
+}
+
+}  // namespace
+}  // namespace orva

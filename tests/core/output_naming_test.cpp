@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/data_files.h"
+#include "engine/output_naming.h"
+#include "test_support.h"
+
+namespace orva {
+namespace {
+
+using test::ScratchFolder;
+
+JobItem JobFor(const std::string& path, Profile& profile) {
+  JobItem job{};
+  std::snprintf(job.path, sizeof job.path, "%s", path.c_str());
+  SplitJobPath(job);
+  job.profile = &profile;
+  return job;
+}
+
+TEST(OutputNaming, ClashesGetACounterFromZero) {
+  ScratchFolder folder;
+  JobItem job = JobFor(folder.file("a.avi"), test::VideoTestProfile());
+  std::string path;
+  ASSERT_TRUE(OutputPathFor(job, path));
+  EXPECT_EQ(path, folder.file("a.mp4"));
+  EXPECT_STREQ(job.out_name, "a");
+
+  folder.touch("a.mp4");
+  ASSERT_TRUE(OutputPathFor(job, path));
+  EXPECT_EQ(path, folder.file("a(0).mp4"));
+  EXPECT_STREQ(job.out_name, "a(0)");
+
+  folder.touch("a(0).mp4");
+  ASSERT_TRUE(OutputPathFor(job, path));
+  EXPECT_EQ(path, folder.file("a(1).mp4"));
+}
+
+TEST(OutputNaming, ChosenFolderAndFoldersAsNames) {
+  ScratchFolder source, target;
+  JobItem job = JobFor(source.file("a.avi"), test::VideoTestProfile());
+  std::snprintf(job.out_dir, sizeof job.out_dir, "%s", target.path().c_str());
+  std::filesystem::create_directory(target.file("a.mp4"));  // a folder takes the name too
+  std::string path;
+  ASSERT_TRUE(OutputPathFor(job, path));
+  EXPECT_EQ(path, target.file("a(0).mp4"));
+
+  std::snprintf(job.out_dir, sizeof job.out_dir, "%s/", target.path().c_str());
+  ASSERT_TRUE(OutputPathFor(job, path));
+  EXPECT_EQ(path, target.file("a(0).mp4"));  // no doubled separator
+}
+
+TEST(OutputNaming, PathThatWouldNotFitIsRefused) {
+  JobItem job = JobFor("/tmp/" + std::string(240, 'n') + ".avi", test::VideoTestProfile());
+  std::string path;
+  EXPECT_TRUE(OutputPathFor(job, path));  // 5 + 240 + 4 characters fit
+  std::snprintf(job.out_dir, sizeof job.out_dir, "/tmp/%s", std::string(20, 'd').c_str());
+  EXPECT_FALSE(OutputPathFor(job, path));
+  EXPECT_STREQ(job.out_name, "");
+}
+
+TEST(EstimateOutputSize, FromBitRatesAndRange) {
+  Profile profile = test::VideoTestProfile();
+  profile.videoCodecs[0].videoBitrates = "768K\0";
+  profile.videoCodecs[0].videoBitrateIndex = 0;
+  JobItem job = JobFor("/tmp/a.avi", profile);
+  job.trim_end = 60;
+  EstimateOutputSize(job);
+  EXPECT_NEAR(job.est_size_mb, 6.41, 0.005);
+  EXPECT_STREQ(job.size_text, "6.4MB");
+
+  job.trim_begin = 54;  // a tenth of the range
+  EstimateOutputSize(job);
+  EXPECT_NEAR(job.est_size_mb, 0.641, 0.001);
+
+  profile.videoCodecs[0].videoBitrates = "Auto\0";
+  EstimateOutputSize(job);
+  EXPECT_STREQ(job.size_text, "? MB");  // video rate unknown, audio rate alone misleads
+}
+
+TEST(EstimateOutputSize, AudioOnly) {
+  Profile profile = test::AudioTestProfile();
+  JobItem job = JobFor("/tmp/a.wav", profile);
+  job.trim_end = 180;
+  EstimateOutputSize(job);
+  EXPECT_NEAR(job.est_size_mb, 2.7466, 0.0001);
+  EXPECT_STREQ(job.size_text, "2.7MB");
+
+  profile.audioCodecs[0].audioBitrateIndex = 1;  // "Auto"
+  EstimateOutputSize(job);
+  EXPECT_STREQ(job.size_text, "? MB");
+  EXPECT_EQ(LeadingInteger("6.7k"), 6);
+  EXPECT_EQ(LeadingInteger("Auto"), 0);
+}
+
+TEST(CheckWritableFolder, LeavesTheFolderAsItWas) {
+  ScratchFolder folder;
+  EXPECT_EQ(CheckWritableFolder(folder.path().c_str()), 0);
+  EXPECT_EQ(CheckWritableFolder((folder.path() + "/").c_str()), 0);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+  EXPECT_EQ(CheckWritableFolder(folder.file("missing").c_str()), 1);
+}
+
+TEST(CheckWritableFolder, NeverTouchesAFileOfTheProbeName) {
+  ScratchFolder folder;
+  const std::string probe = folder.file("orvaWriteProbe7Q2Z9");
+  ASSERT_EQ(WriteTextFile(probe.c_str(), "user data"), 0);
+  EXPECT_EQ(CheckWritableFolder(folder.path().c_str()), 0);
+  EXPECT_EQ(ReadWholeFile(probe.c_str()).value_or(""), "user data");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()), 1);
+}
+
+TEST(CheckWritableFolder, FolderThatRefusesFilesIsNotWritable) {
+  // Refuses new files even to root.
+  EXPECT_EQ(CheckWritableFolder("/proc"), 1);
+}
+
+TEST(DataFiles, WholeFileRoundTrip) {
+  ScratchFolder folder;
+  const std::string path = folder.file("outpath.dat");
+  EXPECT_FALSE(ReadWholeFile(path.c_str()).has_value());
+  ASSERT_EQ(WriteTextFile(path.c_str(), ""), 0);
+  EXPECT_FALSE(ReadWholeFile(path.c_str()).has_value());  // empty counts as absent
+  ASSERT_EQ(WriteTextFile(path.c_str(), "/media/out"), 0);
+  EXPECT_EQ(ReadWholeFile(path.c_str()).value(), "/media/out");
+  EXPECT_EQ(WriteTextFile(folder.file("no/such/file").c_str(), "x"), -1);
+}
+
+}  // namespace
+}  // namespace orva

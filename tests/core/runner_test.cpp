@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/command_line.h"
+#include "engine/tool_runner.h"
+
+namespace orva {
+namespace {
+
+// A runner whose output digest keeps every chunk it is handed.
+struct Recorder {
+  std::vector<std::string> chunks;
+  std::string all() const {
+    std::string text;
+    for (const auto& c : chunks) text += c;
+    return text;
+  }
+};
+
+void RecordChunk(ToolRunner& runner) {
+  static_cast<Recorder*>(runner.context)->chunks.emplace_back(runner.readBuffer);
+}
+int NoCommand(ToolRunner&) { return 0; }
+void NoFinish(ToolRunner&) {}
+const ToolDescriptor kRecordingDescriptor = {NoCommand, RecordChunk, NoFinish};
+
+class RunnerTest : public ::testing::Test {
+ protected:
+  RunnerTest() {
+    runner.context = &recorder;
+    runner.descriptor = &kRecordingDescriptor;
+  }
+  ~RunnerTest() override {
+    TerminateTool(runner);
+    while (PollTool(runner) == 0) {
+    }
+  }
+
+  bool launch(const std::string& child, const std::string& arguments = "") {
+    const std::string line =
+        std::string("\"") + ORVA_TEST_CHILDREN_DIR + "/child_" + child + "\" " + arguments;
+    std::snprintf(runner.commandLine, sizeof runner.commandLine, "%s", line.c_str());
+    return LaunchTool(runner);
+  }
+
+  // Polls until the end, at most `limit` polls; the number of polls made.
+  int pollToEnd(int limit = 5000) {
+    int polls = 0;
+    while (polls < limit && PollTool(runner) == 0) ++polls;
+    return polls;
+  }
+
+  Recorder recorder;
+  ToolRunner runner;
+};
+
+TEST_F(RunnerTest, SilentChildEndsWithItsExitStatus) {
+  ASSERT_TRUE(launch("silent", "7"));
+  EXPECT_LT(pollToEnd(), 5000);
+  EXPECT_TRUE(recorder.chunks.empty());
+  EXPECT_EQ(runner.process, kNoHandle);
+  EXPECT_EQ(runner.outputRead, kNoHandle);
+  EXPECT_EQ(runner.inputWrite, kNoHandle);
+  EXPECT_TRUE(runner.exitStatus.known);
+  EXPECT_TRUE(runner.exitStatus.exited);
+  EXPECT_EQ(runner.exitStatus.code, 7);
+  EXPECT_EQ(PollTool(runner), 1);  // idle now
+}
+
+TEST_F(RunnerTest, FloodArrivesInOrderInChunksOf511) {
+  ASSERT_TRUE(launch("flood", "2000 tail-on-stderr"));
+  // Let it write everything before the first poll.
+  PlatformSleep(200);
+  EXPECT_LT(pollToEnd(), 5000);
+  ASSERT_GE(recorder.chunks.size(), 4u);
+  for (const auto& chunk : recorder.chunks) EXPECT_LE(chunk.size(), 511u);
+  std::string expected;
+  for (int i = 0; i < 2000; ++i) expected += static_cast<char>('0' + i % 10);
+  expected += "tail-on-stderr";
+  EXPECT_EQ(recorder.all(), expected);
+}
+
+TEST_F(RunnerTest, RunningChildKeepsPollingAtAboutOneMillisecond) {
+  ASSERT_TRUE(launch("endless"));
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(PollTool(runner), 0);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
+  TerminateTool(runner);
+  EXPECT_LT(pollToEnd(), 5000);
+  EXPECT_FALSE(runner.exitStatus.exited);
+  EXPECT_EQ(runner.exitStatus.signal, 9);
+}
+
+TEST_F(RunnerTest, CrashIsReportedAsASignal) {
+  ASSERT_TRUE(launch("crash"));
+  EXPECT_LT(pollToEnd(), 5000);
+  EXPECT_EQ(recorder.all(), "about to fail\n");
+  EXPECT_FALSE(runner.exitStatus.success());
+  EXPECT_NE(runner.exitStatus.signal, 0);
+}
+
+TEST_F(RunnerTest, ProgramThatCannotStartLeavesNothingOpen) {
+  std::snprintf(runner.commandLine, sizeof runner.commandLine, "\"/nonexistent/cv.dat\" -i x");
+  EXPECT_FALSE(LaunchTool(runner));
+  EXPECT_EQ(runner.process, kNoHandle);
+  EXPECT_EQ(runner.outputRead, kNoHandle);
+  EXPECT_EQ(runner.inputWrite, kNoHandle);
+  EXPECT_EQ(PollTool(runner), 1);
+}
+
+TEST_F(RunnerTest, InputReachesTheChildAndQuitEndsIt) {
+  ASSERT_TRUE(launch("quitter"));
+  EXPECT_EQ(WriteToolInput(runner, "hello\n"), 0);
+  EXPECT_EQ(WriteToolInput(runner, "q\n"), 0);
+  EXPECT_LT(pollToEnd(), 5000);
+  EXPECT_EQ(recorder.all(), "got:hello\nbye\n");
+  EXPECT_TRUE(runner.exitStatus.success());
+  // The child is gone: writing fails instead of ending the test.
+  EXPECT_EQ(WriteToolInput(runner, "q\n"), 1);
+}
+
+TEST_F(RunnerTest, ChildHoldsOnlyItsOwnPipeEnds) {
+  // If the child inherited our write end of its input, it would never see
+  // the end of its input; with only its own ends it exits 3 on EOF.
+  ASSERT_TRUE(launch("quitter"));
+  PlatformClose(runner.inputWrite);
+  EXPECT_LT(pollToEnd(), 5000);
+  EXPECT_EQ(runner.exitStatus.code, 3);
+}
+
+TEST(PumpMessages, DispatchesEachCycleAndReturnsAtOnceForNone) {
+  int dispatched = 0;
+  SetMessageDispatcher([&] { ++dispatched; });
+  const auto start = std::chrono::steady_clock::now();
+  PumpMessages(0, 1000);
+  PumpMessages(-3, 1000);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+  PumpMessages(3, 1);
+  EXPECT_EQ(dispatched, 3);
+  SetMessageDispatcher(nullptr);
+}
+
+TEST(SplitCommandLine, BlanksSeparateQuotesGroupAndVanish) {
+  using Args = std::vector<std::string>;
+  EXPECT_EQ(SplitCommandLine("\"/a b/cv.dat\"  -i \"/x y/in.avi\" -y"),
+            (Args{"/a b/cv.dat", "-i", "/x y/in.avi", "-y"}));
+  EXPECT_EQ(SplitCommandLine("a\"b c\"d\t e"), (Args{"ab cd", "e"}));
+  EXPECT_EQ(SplitCommandLine("x \"\" y"), (Args{"x", "", "y"}));
+  EXPECT_TRUE(SplitCommandLine("   ").empty());
+}
+
+}  // namespace
+}  // namespace orva
