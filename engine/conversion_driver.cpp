@@ -1,0 +1,165 @@
+#include "engine/conversion_driver.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/data_files.h"
+#include "engine/conversion_progress.h"
+#include "engine/conversion_texts.h"
+#include "engine/encoder_command.h"
+#include "engine/output_naming.h"
+
+namespace orva {
+
+void EncoderOnOutput(ToolRunner& runner) {
+  auto& state = *static_cast<ConversionState*>(runner.context);
+  LineSplitterAppend(state.splitter, runner.readBuffer);
+  if (state.splitter.lastLine == nullptr) return;
+  const char* time = std::strstr(state.splitter.lastLine, "time=");
+  if (time != nullptr) state.encodedSeconds = std::strtod(time + std::strlen("time="), nullptr);
+}
+
+void EncoderOnFinish(ToolRunner& runner) {
+  LineSplitterRelease(static_cast<ConversionState*>(runner.context)->splitter);
+}
+
+const ToolDescriptor kEncoderDescriptor = {EncoderBuildCommand, EncoderOnOutput, EncoderOnFinish};
+
+namespace {
+
+std::string PercentText(double percent) {
+  char text[64];
+  std::snprintf(text, sizeof text, kPercentFormat, percent);
+  return text;
+}
+
+std::string SummaryText(double percent, int row, int rowCount) {
+  char text[128];
+  std::snprintf(text, sizeof text, kSummaryFormat, percent, row, rowCount);
+  return text;
+}
+
+std::string ExtensionChangeText(const char* from, const char* to) {
+  char text[80];
+  std::snprintf(text, sizeof text, kExtensionChangeFormat, from, to);
+  return text;
+}
+
+}  // namespace
+
+ConversionDriver::ConversionDriver(ConversionView& view, const std::string& encoderProgramPath)
+    : view_(view) {
+  std::snprintf(runner_.programPath, sizeof runner_.programPath, "%s", encoderProgramPath.c_str());
+  runner_.context = &state_;
+  runner_.descriptor = &kEncoderDescriptor;
+}
+
+ConversionDriver::~ConversionDriver() { LineSplitterRelease(state_.splitter); }
+
+int ConversionDriver::convert(JobItem* firstJob) {
+  if (converting_) return kNoJobStarted;  // one run at a time
+  view_.stopPreview();
+  const int result = startNextJob(firstJob);
+  if (result != kJobStarted) return result;
+  converting_ = true;
+  view_.setConverting(true);
+  return kJobStarted;
+}
+
+void ConversionDriver::stop() {
+  if (!encoderRunning_) return;
+  WriteToolInput(runner_, kEncoderQuitCommand);
+  stopRequested_ = true;
+}
+
+int ConversionDriver::startNextJob(JobItem* job) {
+  for (; job != nullptr; job = job->next) {
+    resetForNewRun();
+    const std::string folder = OutputFolderFor(*job);
+    if (CheckWritableFolder(folder.c_str()) != 0 && !view_.askIgnoreNotWritable(folder)) {
+      return kRunDeclined;
+    }
+    state_.currentJob = job;
+    if (!launchEncoder()) {
+      view_.setRowStatus(job->index, kStatusFatal);
+      continue;
+    }
+    showJobStarted(*job);
+    return kJobStarted;
+  }
+  return kNoJobStarted;
+}
+
+void ConversionDriver::resetForNewRun() {
+  LineSplitterRelease(state_.splitter);
+  state_ = ConversionState{};
+  ClearToolRunner(runner_);
+}
+
+bool ConversionDriver::launchEncoder() {
+  // A command that cannot be built safely is as fatal as a missing encoder.
+  if (runner_.descriptor->buildCommand(runner_) != 0) return false;
+  return LaunchTool(runner_);
+}
+
+void ConversionDriver::showJobStarted(const JobItem& job) {
+  encoderRunning_ = true;
+  view_.setFileName(job.out_name);
+  view_.setExtensionChange(ExtensionChangeText(job.ext, ChosenExtension(*job.profile)));
+  elapsedTicks_ = 0;
+  view_.startTimers();
+}
+
+void ConversionDriver::onEncoderTimer() {
+  if (!encoderRunning_ || PollTool(runner_) == 0) return;
+  encoderRunning_ = false;
+  view_.stopTimers();
+  runner_.descriptor->onFinish(runner_);
+  judgeEndedJob();
+  ClearToolRunner(runner_);
+
+  if (stopRequested_) {
+    endRun();
+    return;
+  }
+  if (startNextJob(state_.currentJob->next) != kJobStarted) endRun();
+}
+
+void ConversionDriver::judgeEndedJob() {
+  const JobItem& job = *state_.currentJob;
+  const double percent = JobPercent(job, state_.encodedSeconds);
+  view_.setRowStatus(job.index, JudgeJob(percent, runner_.exitStatus, stopRequested_));
+}
+
+void ConversionDriver::onProgressTimer() {
+  if (!encoderRunning_) return;
+  const JobItem& job = *state_.currentJob;
+  const auto percent = static_cast<float>(JobPercent(job, state_.encodedSeconds));
+  const double shownPercent = percent;
+  view_.setRowStatus(job.index, PercentText(shownPercent));
+  view_.setSummary(SummaryText(shownPercent, job.index + 1, view_.rowCount()));
+
+  ++elapsedTicks_;
+  const double elapsedSeconds = elapsedTicks_ / 10.0;
+  view_.setElapsed(FormatClock(elapsedSeconds));
+  // Nothing reported yet (or no range to measure): keep remaining time and bar.
+  if (percent == 0 || !std::isfinite(percent)) return;
+  view_.setRemaining(FormatClock(RemainingSeconds(percent, elapsedSeconds)));
+  view_.setProgressPosition(ProgressPosition(percent));
+}
+
+void ConversionDriver::endRun() {
+  stopRequested_ = false;
+  converting_ = false;
+  view_.setSummary("");
+  view_.setRemaining(kIdleClock);
+  view_.setElapsed(kIdleClock);
+  view_.setFileName(kFinishedFileName);
+  view_.setExtensionChange("");
+  view_.setProgressPosition(0);
+  view_.setConverting(false);
+}
+
+}  // namespace orva

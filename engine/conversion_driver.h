@@ -1,0 +1,71 @@
+// Converts the job list one job after the other with the encoder program,
+// judging each job from the encoder's "time=" reports and keeping a
+// ConversionView informed. Paced by its owner's two timers.
+#pragma once
+
+#include <string>
+
+#include "app/job_item.h"
+#include "engine/conversion_state.h"
+#include "engine/conversion_view.h"
+#include "engine/tool_runner.h"
+
+namespace orva {
+
+// The encoder's output digest: append the chunk, then read the seconds
+// written from the newest complete line's "time=".
+void EncoderOnOutput(ToolRunner& runner);
+// Releases the line assembly after the encoder has ended.
+void EncoderOnFinish(ToolRunner& runner);
+
+extern const ToolDescriptor kEncoderDescriptor;
+
+// Results of StartNextJob (and of Convert).
+inline constexpr int kJobStarted = 0;
+inline constexpr int kNoJobStarted = 1;
+inline constexpr int kRunDeclined = 2;
+
+class ConversionDriver {
+ public:
+  ConversionDriver(ConversionView& view, const std::string& encoderProgramPath);
+  ~ConversionDriver();
+  ConversionDriver(const ConversionDriver&) = delete;
+  ConversionDriver& operator=(const ConversionDriver&) = delete;
+
+  // The Convert command: ends the preview, then starts the chain from
+  // `firstJob`. kJobStarted when a run began (and Converting is on).
+  int convert(JobItem* firstJob);
+  // The Stop command: asks the running encoder to quit; the job is judged
+  // when it ends and no further job starts.
+  void stop();
+
+  // The 50 ms timer: polls the encoder, judges an ended job, goes on.
+  void onEncoderTimer();
+  // The 100 ms timer: percentage, elapsed and remaining time, bar.
+  void onProgressTimer();
+
+  // Starts the first job of the chain from `job` that can be launched.
+  int startNextJob(JobItem* job);
+
+  bool converting() const { return converting_; }
+  bool stopRequested() const { return stopRequested_; }
+  const ConversionState& state() const { return state_; }
+  ToolRunner& encoderRunner() { return runner_; }
+
+ private:
+  void resetForNewRun();
+  bool launchEncoder();
+  void showJobStarted(const JobItem& job);
+  void judgeEndedJob();
+  void endRun();
+
+  ConversionView& view_;
+  ToolRunner runner_;
+  ConversionState state_;
+  int elapsedTicks_ = 0;
+  bool stopRequested_ = false;
+  bool converting_ = false;
+  bool encoderRunning_ = false;
+};
+
+}  // namespace orva

@@ -1,0 +1,32 @@
+#include "engine/conversion_progress.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/conversion_texts.h"
+
+namespace orva {
+
+double ConvertibleSeconds(const JobItem& job) {
+  const double inside = std::min(job.trim_end, job.duration) - job.trim_begin;
+  return inside > 0 ? inside : job.trim_end - job.trim_begin;
+}
+
+double JobPercent(const JobItem& job, double encodedSeconds) {
+  return encodedSeconds * 100.0 / ConvertibleSeconds(job);
+}
+
+const char* JudgeJob(double percent, const ExitStatus& encoderExit, bool stopRequested) {
+  const bool encoderFailed = encoderExit.known && !encoderExit.success();
+  if (encoderFailed && !stopRequested) return kStatusFailed;
+  // 0 / 0 (an empty range) counts as done, as the encoder had nothing to do.
+  return std::isnan(percent) || percent >= kSuccessPercent ? kStatusSuccess : kStatusFailed;
+}
+
+double RemainingSeconds(float percent, double elapsedSeconds) {
+  return (100.0f - percent) / percent * elapsedSeconds;
+}
+
+int ProgressPosition(float percent) { return static_cast<int>(percent * 100.0f); }
+
+}  // namespace orva

@@ -1,0 +1,26 @@
+// The fixed texts of a conversion run, shared by the driver and its views.
+#pragma once
+
+namespace orva {
+
+inline constexpr char kStatusSuccess[] = "Success!";
+inline constexpr char kStatusFailed[] = "Failed!";
+inline constexpr char kStatusFatal[] = "FATAL!";
+
+inline constexpr char kFinishedFileName[] = "Finish";
+inline constexpr char kIdleClock[] = "00:00:00";
+
+// Row status and summary while a job runs.
+inline constexpr char kPercentFormat[] = "%05.2f%%";
+inline constexpr char kSummaryFormat[] = "Completed:  %05.2f%%    (%d/%d)";
+inline constexpr char kExtensionChangeFormat[] = "%s ---> %s";
+
+// The question asked when an output folder is not writable; the view shows
+// the message, a line break and the folder under the caption.
+inline constexpr char kNotWritableCaption[] = "Error";
+inline constexpr char kNotWritableMessage[] = "given path is not writable, ignore the error";
+
+// The encoder's own quit command: it finishes the output file and exits.
+inline constexpr char kEncoderQuitCommand[] = "q\n";
+
+}  // namespace orva
