@@ -1,0 +1,32 @@
+// cv.dat: the converter's encoder program, a front end over Debian's ffmpeg.
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/encoder/encode_plan.h"
+#include "tools/encoder/encode_request.h"
+#include "tools/encoder/encode_session.h"
+#include "tools/encoder/stop_signals.h"
+
+namespace {
+
+int Refuse(const std::string& reason, int code) {
+  std::fprintf(stderr, "cv.dat: %s\n", reason.c_str());
+  return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace orva::encoder;
+  WatchStopSignals();
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  EncodeRequest request;
+  std::string error;
+  if (ParseEncodeRequest(arguments, request, error) != kParseOk) return Refuse(error, kParseError);
+  EncodePlan plan;
+  if (PlanEncode(request, plan, error) != kPlanOk) return Refuse(error, kPlanError);
+  return RunEncodeSession(plan, request.output, static_cast<long>(getpid()));
+}

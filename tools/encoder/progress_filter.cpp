@@ -1,0 +1,113 @@
+#include "tools/encoder/progress_filter.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace orva::encoder {
+
+namespace {
+
+constexpr char kTimeKey[] = "time=";
+constexpr std::size_t kTimeKeyLength = sizeof kTimeKey - 1;
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// Reads digits at `at`; false when there are none.
+bool ReadDigits(const std::string& text, std::size_t& at, long& value) {
+  const std::size_t start = at;
+  value = 0;
+  while (at < text.size() && IsDigit(text[at])) value = value * 10 + (text[at++] - '0');
+  return at > start;
+}
+
+// Parses "[-]H+:MM:SS[.frac]" at `at`; on success `at` is past it.
+bool ReadClock(const std::string& text, std::size_t& at, double& seconds) {
+  std::size_t i = at;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (negative) ++i;
+  long hours = 0, minutes = 0, whole = 0;
+  if (!ReadDigits(text, i, hours) || i >= text.size() || text[i++] != ':') return false;
+  if (!ReadDigits(text, i, minutes) || i >= text.size() || text[i++] != ':') return false;
+  if (!ReadDigits(text, i, whole)) return false;
+  double fraction = 0, scale = 0.1;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) {
+      fraction += (text[i++] - '0') * scale;
+      scale /= 10;
+    }
+  }
+  seconds = static_cast<double>(hours * 3600 + minutes * 60 + whole) + fraction;
+  if (negative) seconds = -seconds;
+  at = i;
+  return true;
+}
+
+std::string Seconds(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", seconds);
+  return text;
+}
+
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+std::string RewriteClockTimes(const std::string& line) {
+  std::string result;
+  std::size_t at = 0;
+  for (std::size_t key = line.find(kTimeKey); key != std::string::npos;
+       key = line.find(kTimeKey, at)) {
+    std::size_t value = key + kTimeKeyLength;
+    result.append(line, at, value - at);
+    double seconds = 0;
+    if (ReadClock(line, value, seconds)) result += Seconds(seconds);
+    at = value;
+  }
+  result.append(line, at, std::string::npos);
+  return result;
+}
+
+bool IsStatsLine(const std::string& line) {
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string::npos) return false;
+  const bool statsStart = line.compare(start, 6, "frame=") == 0 || line.compare(start, 5, "size=") == 0;
+  return statsStart && line.find(kTimeKey) != std::string::npos;
+}
+
+std::string ProgressFilter::emitLine(const std::string& line) {
+  if (IsStatsLine(line)) {
+    lastProgress_ = RewriteClockTimes(line) + '\r';
+    return lastProgress_;
+  }
+  // Only stats lines may say "time=": a message that happened to hold it
+  // would be read as progress.
+  std::string text = line;
+  for (std::size_t key = text.find(kTimeKey); key != std::string::npos;
+       key = text.find(kTimeKey, key + 2)) {
+    text.replace(key, kTimeKeyLength, "time =");
+  }
+  return text + '\n';
+}
+
+std::string ProgressFilter::feed(const std::string& chunk) {
+  pending_ += chunk;
+  std::string out;
+  std::size_t lineStart = 0;
+  for (std::size_t i = 0; i < pending_.size(); ++i) {
+    if (!IsBreak(pending_[i])) continue;
+    if (i > lineStart) out += emitLine(pending_.substr(lineStart, i - lineStart));
+    lineStart = i + 1;
+  }
+  pending_.erase(0, lineStart);
+  return out;
+}
+
+std::string ProgressFilter::flush() {
+  if (pending_.empty()) return "";
+  std::string out = emitLine(pending_);
+  pending_.clear();
+  return out;
+}
+
+}  // namespace orva::encoder

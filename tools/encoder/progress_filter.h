@@ -1,0 +1,35 @@
+// Turns ffmpeg's console output into what the converter reads: every stats
+// line with its time as plain seconds ("time=12.48") and ending in a lone CR.
+#pragma once
+
+#include <string>
+
+namespace orva::encoder {
+
+// The line with every "time=HH:MM:SS.xx" written as seconds; other text is
+// left as it is.
+std::string RewriteClockTimes(const std::string& line);
+
+// ffmpeg's stats line ("frame= ... time=..." or "size= ... time=...").
+bool IsStatsLine(const std::string& line);
+
+class ProgressFilter {
+ public:
+  // Takes a chunk of ffmpeg's output and returns the complete lines it ends:
+  // stats lines rewritten and ending in CR, every other line ending in LF.
+  std::string feed(const std::string& chunk);
+
+  // The text after the last line break, as a line of its own.
+  std::string flush();
+
+  // The newest stats line as emitted (with its CR), or "" before the first.
+  const std::string& lastProgress() const { return lastProgress_; }
+
+ private:
+  std::string emitLine(const std::string& line);
+
+  std::string pending_;
+  std::string lastProgress_;
+};
+
+}  // namespace orva::encoder

@@ -1,0 +1,48 @@
+// The video and audio settings ffmpeg will be given, as the rules for this
+// ffmpeg build adjust them, and the notices that say what was adjusted.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/encoder/container.h"
+
+namespace orva::encoder {
+
+using Notices = std::vector<std::string>;
+
+struct AudioSettings {
+  std::string encoder;
+  long bitrate = 0;     // bit/s, 0: encoder default
+  int sampleRate = 0;   // Hz, 0: as the source
+  int channels = 0;     // 0: as the source
+  std::vector<std::string> extras;  // further output options this audio needs
+};
+
+struct VideoSettings {
+  std::string encoder;
+  std::vector<std::string> extras;  // e.g. -target ntsc-dv, kept in order
+  std::string size;                 // "WxH" or empty
+  long bitrate = 0;                 // bit/s, 0: encoder default
+  std::string frameRate;            // as given, or empty
+  std::string aspect;
+  long maxRate = 0;                 // rate control cap, 0: none
+  long bufferSize = 0;
+};
+
+// The output as a whole: its container and the format named to ffmpeg.
+struct OutputSettings {
+  Container container;
+  std::string format;  // explicit -f, or empty
+};
+
+// Adds "substituted: <text>" to the notices.
+void Note(Notices& notices, const std::string& text);
+
+void ApplyAudioRules(AudioSettings& audio, const OutputSettings& output, Notices& notices);
+void ApplyVideoRules(VideoSettings& video, OutputSettings& output, Notices& notices);
+
+// The -target preset among the extras ("ntsc-dv"), or "".
+std::string TargetOf(const VideoSettings& video);
+
+}  // namespace orva::encoder

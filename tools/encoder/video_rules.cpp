@@ -1,0 +1,100 @@
+// What Debian's ffmpeg 5.1 rejects on the video side and in the choice of
+// the output format, and what it takes instead.
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "tools/encoder/bit_rate.h"
+#include "tools/encoder/stream_settings.h"
+
+namespace orva::encoder {
+
+namespace {
+
+using K = ContainerKind;
+
+// The part after the norm: "ntsc-vcd" -> "vcd", "dv" -> "dv".
+std::string TargetKind(const std::string& target) {
+  const auto dash = target.find('-');
+  return dash == std::string::npos ? target : target.substr(dash + 1);
+}
+
+// The container a -target preset writes by itself.
+K TargetContainer(const std::string& target) {
+  const std::string kind = TargetKind(target);
+  if (kind == "vcd" || kind == "svcd" || kind == "dvd") return K::MpegPs;
+  if (kind == "dv" || kind == "dv50") return K::Dv;
+  return K::Other;
+}
+
+bool IsPal(const std::string& target) { return target.rfind("pal-", 0) == 0; }
+
+// A -target preset forces its own format; the file must still be what its
+// extension says.
+void KeepFormatAgainstTarget(const std::string& target, OutputSettings& output,
+                             Notices& notices) {
+  const K forced = TargetContainer(target);
+  if (forced == K::Other || forced == output.container.kind || output.container.muxer == nullptr) {
+    return;
+  }
+  output.format = output.container.muxer;
+  Note(notices, "format of -target " + target + " -> " + output.format +
+                    " (the file is named for that format)");
+}
+
+bool WritesDv(const VideoSettings& video, const std::string& target) {
+  const K forced = TargetContainer(target);
+  return forced == K::Dv || (video.encoder == "dvvideo" && forced == K::Other);
+}
+
+void FitDvSize(VideoSettings& video, const std::string& target, Notices& notices) {
+  if (video.size.empty() || video.size == "720x480" || video.size == "720x576") return;
+  const bool pal = target.empty() ? video.frameRate == "25" : IsPal(target);
+  const std::string size = pal ? "720x576" : "720x480";
+  Note(notices, "frame size " + video.size + " -> " + size + " (DV takes 720x480 or 720x576 only)");
+  video.size = size;
+}
+
+void WriteWindowsMediaAsAsf(const VideoSettings& video, OutputSettings& output,
+                            Notices& notices) {
+  if (!IsIsoMedia(output.container.kind)) return;
+  if (video.encoder != "wmv1" && video.encoder != "wmv2") return;
+  output.format = "asf";
+  Note(notices, "format -> asf (" + video.encoder +
+                    " cannot be stored in an MP4-family file; the name is kept)");
+}
+
+// RealMedia packets are limited to 64 KiB, so no coded frame may be larger:
+// the rate control buffer bounds each frame, and the average frame must
+// leave room in it.
+void CapForRealMedia(VideoSettings& video, Notices& notices) {
+  constexpr long kBufferBits = 480000;  // under 64 KiB with room for headers
+  const double rate = video.frameRate.empty() ? 25.0 : std::atof(video.frameRate.c_str());
+  const long cap = static_cast<long>(kBufferBits * (rate > 0 ? rate : 25.0) / 2);
+  if (video.bitrate > cap) {
+    Note(notices, "video bit rate " + FormatBitRate(video.bitrate) + " -> " +
+                      FormatBitRate(cap / 1000 * 1000) +
+                      " (RealMedia frames must stay under 64 KiB)");
+    video.bitrate = cap / 1000 * 1000;
+  }
+  video.bufferSize = kBufferBits;
+  video.maxRate = video.bitrate != 0 ? video.bitrate : cap / 1000 * 1000;
+}
+
+}  // namespace
+
+std::string TargetOf(const VideoSettings& video) {
+  const auto found = std::find(video.extras.begin(), video.extras.end(), "-target");
+  if (found == video.extras.end() || found + 1 == video.extras.end()) return "";
+  return *(found + 1);
+}
+
+void ApplyVideoRules(VideoSettings& video, OutputSettings& output, Notices& notices) {
+  const std::string target = TargetOf(video);
+  KeepFormatAgainstTarget(target, output, notices);
+  if (WritesDv(video, target)) FitDvSize(video, target, notices);
+  WriteWindowsMediaAsAsf(video, output, notices);
+  if (output.container.kind == K::RealMedia) CapForRealMedia(video, notices);
+}
+
+}  // namespace orva::encoder
