@@ -1,0 +1,224 @@
+// The conversion driver against small fake encoders: judgement, Stop, failed
+// launches, the not-writable question and the display.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "driver_test_support.h"
+#include "engine/conversion_texts.h"
+#include "profiles/catalogue.h"
+
+namespace orva::test {
+namespace {
+
+constexpr char kReporter[] = ORVA_FAKE_REPORTER;
+constexpr char kCrasher[] = ORVA_FAKE_CRASH;
+constexpr char kSilent[] = ORVA_FAKE_SILENT;
+
+class DriverTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetUpCatalogue(); }
+
+  // Converts the whole list with the given fake encoder and script.
+  void convertAll(const TestJobs& jobs, const char* encoder, const std::string& script) {
+    SetFakeScript(script);
+    ConversionDriver driver(view, encoder);
+    ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+    ASSERT_TRUE(RunWhileTimersRun(driver, view));
+    EXPECT_FALSE(driver.converting());
+  }
+
+  bool sawSummaryWith(const std::string& part) const {
+    return std::any_of(view.summaries.begin(), view.summaries.end(),
+                       [&](const std::string& s) { return s.find(part) != std::string::npos; });
+  }
+
+  ScratchFolder folder;
+  RecordingView view;
+};
+
+TEST_F(DriverTest, JudgesByTheShareOfTheRangeWritten) {
+  TestJobs jobs(folder, 1, 40, view);
+  convertAll(jobs, kReporter, "36 4 1");
+  EXPECT_EQ(view.status(0), kStatusSuccess);  // 90 %
+
+  view = RecordingView{};
+  TestJobs short_(folder, 1, 40, view);
+  convertAll(short_, kReporter, "35 5 1");
+  EXPECT_EQ(view.status(0), kStatusFailed);  // 87.5 %
+}
+
+TEST_F(DriverTest, ShowsTheJobWhileItRunsAndFinishAtTheEnd) {
+  TestJobs jobs(folder, 1, 40, view);
+  SetFakeScript("20 20 1 1");
+  ConversionDriver driver(view, kReporter);
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  EXPECT_EQ(view.previewStops, 1);
+  EXPECT_EQ(view.convertingShown, std::vector<bool>{true});
+  EXPECT_EQ(view.fileName, "clip0");
+  EXPECT_EQ(view.extensionChange, ".avi ---> .mp4");
+
+  ASSERT_TRUE(PollUntilEncoded(driver, 20));
+  for (int i = 0; i < 10; ++i) driver.onProgressTimer();
+  EXPECT_EQ(view.status(0), "50.00%");
+  EXPECT_EQ(view.summaries.back(), "Completed:  50.00%    (1/1)");
+  EXPECT_EQ(view.elapsed, "00:00:01.00");
+  EXPECT_EQ(view.remaining, "00:00:01.00");
+  EXPECT_EQ(view.positions.back(), 5000);
+
+  driver.stop();
+  ASSERT_TRUE(RunWhileTimersRun(driver, view));
+  EXPECT_EQ(view.fileName, kFinishedFileName);
+  EXPECT_EQ(view.extensionChange, "");
+  EXPECT_EQ(view.elapsed, kIdleClock);
+  EXPECT_EQ(view.remaining, kIdleClock);
+  EXPECT_EQ(view.summaries.back(), "");
+  EXPECT_EQ(view.positions.back(), 0);
+  EXPECT_EQ(view.convertingShown, (std::vector<bool>{true, false}));
+}
+
+TEST_F(DriverTest, StopJudgesTheRunningJobAndStartsNoOther) {
+  struct Case {
+    const char* script;
+    const char* expected;
+    double reached;
+  };
+  for (const Case& c : {Case{"38 38 1 1", kStatusSuccess, 38}, Case{"20 20 1 1", kStatusFailed, 20}}) {
+    view = RecordingView{};
+    TestJobs jobs(folder, 2, 40, view);
+    SetFakeScript(c.script);
+    ConversionDriver driver(view, kReporter);
+    ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+    ASSERT_TRUE(PollUntilEncoded(driver, c.reached));
+    driver.stop();
+    EXPECT_TRUE(driver.stopRequested());
+    ASSERT_TRUE(RunWhileTimersRun(driver, view));
+    EXPECT_EQ(view.status(0), c.expected) << c.script;
+    EXPECT_EQ(view.status(1), "") << "no job may start after Stop";
+    EXPECT_FALSE(driver.stopRequested());
+  }
+}
+
+TEST_F(DriverTest, AJobThatCannotBeLaunchedIsFatalAndTheRunGoesOn) {
+  TestJobs jobs(folder, 3, 10, view);
+  SetFakeScript("10 5 20");
+  ConversionDriver driver(view, kReporter);
+  // The encoder vanishes after the first job and is back for the third.
+  view.onRowStatus = [&](int row, const std::string& text) {
+    ToolRunner& runner = driver.encoderRunner();
+    if (row == 0 && text == kStatusSuccess) std::snprintf(runner.programPath, kPathCapacity, "%s", folder.file("missing").c_str());
+    if (row == 1 && text == kStatusFatal) std::snprintf(runner.programPath, kPathCapacity, "%s", kReporter);
+  };
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  ASSERT_TRUE(RunWhileTimersRun(driver, view));
+
+  EXPECT_EQ(view.status(0), kStatusSuccess);
+  EXPECT_EQ(view.status(1), kStatusFatal);
+  EXPECT_EQ(view.status(2), kStatusSuccess);
+  EXPECT_TRUE(sawSummaryWith("(1/3)"));
+  EXPECT_FALSE(sawSummaryWith("(2/3)"));
+  EXPECT_TRUE(sawSummaryWith("(3/3)"));
+}
+
+TEST_F(DriverTest, WhenNoJobCanBeLaunchedTheRunNeverStarts) {
+  TestJobs jobs(folder, 2, 10, view);
+  ConversionDriver driver(view, folder.file("missing"));
+  EXPECT_EQ(driver.convert(jobs.first()), kNoJobStarted);
+  EXPECT_EQ(view.status(0), kStatusFatal);
+  EXPECT_EQ(view.status(1), kStatusFatal);
+  EXPECT_TRUE(view.convertingShown.empty());
+  EXPECT_FALSE(view.timersRunning);
+  EXPECT_FALSE(driver.converting());
+}
+
+TEST_F(DriverTest, ACommandThatCannotBeBuiltSafelyIsFatal) {
+  TestJobs jobs(folder, 1, 10, view);
+  std::snprintf(jobs[0].path, kJobPathCapacity, "%s", folder.file("say \"hi\".avi").c_str());
+  SplitJobPath(jobs[0]);
+  ConversionDriver driver(view, kReporter);
+  EXPECT_EQ(driver.convert(jobs.first()), kNoJobStarted);
+  EXPECT_EQ(view.status(0), kStatusFatal);
+}
+
+TEST_F(DriverTest, NotWritableFolderDeclinedEndsTheRunBeforeTheJob) {
+  TestJobs jobs(folder, 2, 10, view);
+  for (int i = 0; i < 2; ++i) std::snprintf(jobs[i].out_dir, kJobPathCapacity, "%s", folder.file("gone").c_str());
+  view.answer = false;
+  ConversionDriver driver(view, kReporter);
+  EXPECT_EQ(driver.convert(jobs.first()), kRunDeclined);
+  EXPECT_EQ(view.questions, std::vector<std::string>{folder.file("gone/")});
+  EXPECT_TRUE(view.statuses.empty());
+  EXPECT_TRUE(view.convertingShown.empty());
+}
+
+TEST_F(DriverTest, NotWritableFolderAcceptedIsAskedForEveryJob) {
+  TestJobs jobs(folder, 2, 10, view);
+  for (int i = 0; i < 2; ++i) std::snprintf(jobs[i].out_dir, kJobPathCapacity, "%s", folder.file("gone").c_str());
+  view.answer = true;
+  convertAll(jobs, kReporter, "10 5 1");
+  EXPECT_EQ(view.questions.size(), 2u);
+  EXPECT_EQ(view.status(0), kStatusSuccess);
+  EXPECT_EQ(view.status(1), kStatusSuccess);
+}
+
+TEST_F(DriverTest, ReportsBeyondTheRangeGiveANegativeRemainingTime) {
+  TestJobs jobs(folder, 1, 10, view);
+  SetFakeScript("12 12 1 1");
+  ConversionDriver driver(view, kReporter);
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  ASSERT_TRUE(PollUntilEncoded(driver, 12));
+  for (int i = 0; i < 10; ++i) driver.onProgressTimer();
+  EXPECT_EQ(view.status(0), "120.00%");
+  EXPECT_EQ(view.remaining, "00:00:-0.17");  // -20 / 120 of one second
+  EXPECT_EQ(view.positions.back(), 12000);
+  driver.stop();
+  ASSERT_TRUE(RunWhileTimersRun(driver, view));
+  EXPECT_EQ(view.status(0), kStatusSuccess);
+}
+
+TEST_F(DriverTest, ARangeRunningPastTheSourceIsMeasuredAgainstWhatTheSourceHolds) {
+  TestJobs jobs(folder, 1, 30, view);
+  jobs[0].trim_begin = 20;
+  jobs[0].trim_end = 40;  // ten seconds past the end of the source
+  convertAll(jobs, kReporter, "10 2 5");
+  EXPECT_EQ(view.status(0), kStatusSuccess);
+  EXPECT_TRUE(sawSummaryWith("Completed:  100.00%"));
+}
+
+TEST_F(DriverTest, AnEncoderThatEndsBadlyFailsWhateverItReported) {
+  for (const char* script : {"40 abort", "40 3"}) {
+    view = RecordingView{};
+    TestJobs jobs(folder, 1, 40, view);
+    convertAll(jobs, kCrasher, script);
+    EXPECT_EQ(view.status(0), kStatusFailed) << script;
+  }
+}
+
+TEST_F(DriverTest, AnEncoderThatNeverReportsFailsAndLeavesTheBarAlone) {
+  TestJobs jobs(folder, 1, 40, view);
+  convertAll(jobs, kSilent, "");
+  EXPECT_EQ(view.status(0), kStatusFailed);
+  EXPECT_EQ(view.positions, std::vector<int>{0});  // only the end of the run moved it
+  EXPECT_EQ(view.remaining, kIdleClock);
+}
+
+TEST_F(DriverTest, AnEmptyListDoesNothingVisible) {
+  ConversionDriver driver(view, kReporter);
+  EXPECT_EQ(driver.convert(nullptr), kNoJobStarted);
+  EXPECT_TRUE(view.statuses.empty());
+  EXPECT_TRUE(view.convertingShown.empty());
+  EXPECT_TRUE(view.summaries.empty());
+  EXPECT_FALSE(view.timersRunning);
+}
+
+TEST_F(DriverTest, EveryConvertWalksTheListFromTheStart) {
+  TestJobs jobs(folder, 2, 10, view);
+  convertAll(jobs, kReporter, "10 5 1");
+  convertAll(jobs, kReporter, "4 4 1");
+  EXPECT_EQ(view.results(0), (std::vector<std::string>{kStatusSuccess, kStatusFailed}));
+  EXPECT_EQ(view.results(1), (std::vector<std::string>{kStatusSuccess, kStatusFailed}));
+  EXPECT_EQ(jobs[0].out_name, std::string("clip0(0)"));  // the first run's output exists
+}
+
+}  // namespace
+}  // namespace orva::test

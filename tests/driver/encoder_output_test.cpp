@@ -1,0 +1,86 @@
+// Reading the encoder's progress reports, and the arithmetic of progress.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/conversion_driver.h"
+#include "engine/conversion_progress.h"
+#include "engine/conversion_texts.h"
+
+namespace orva {
+namespace {
+
+class EncoderOutputTest : public ::testing::Test {
+ protected:
+  EncoderOutputTest() { runner.context = &state; }
+  ~EncoderOutputTest() override { EncoderOnFinish(runner); }
+
+  void feed(const char* chunk) {
+    std::snprintf(runner.readBuffer, sizeof runner.readBuffer, "%s", chunk);
+    EncoderOnOutput(runner);
+  }
+
+  ToolRunner runner;
+  ConversionState state;
+};
+
+TEST_F(EncoderOutputTest, ReadsTheNewestCompleteReportOnly) {
+  feed("frame= 1 time=12.48 bitrate=1k\rframe= 2 time=13");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 12.48);  // the half report waits
+  feed(".50 bitrate=1k\r");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 13.5);
+  feed("[q] command received. Exiting.\n");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 13.5);  // a line without "time=" changes nothing
+}
+
+TEST_F(EncoderOutputTest, AClockTimeReadsAsTheNumberBeforeItsFirstColon) {
+  feed("size= 16kB time=00:00:05.00 bitrate=1k\r");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 0);
+}
+
+TEST_F(EncoderOutputTest, FinishReleasesTheLineAssembly) {
+  feed("time=1\r");
+  EncoderOnFinish(runner);
+  EXPECT_EQ(state.splitter.lastLine, nullptr);
+  EXPECT_EQ(state.splitter.pending, nullptr);
+}
+
+JobItem Job(double duration, double begin, double end) {
+  JobItem job{};
+  job.duration = duration;
+  job.trim_begin = begin;
+  job.trim_end = end;
+  return job;
+}
+
+TEST(ConversionProgressTest, MeasuresOnlyThePartOfTheRangeInsideTheSource) {
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(Job(100, 10, 30)), 20);
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(Job(30, 20, 40)), 10);
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(Job(30, 35, 95)), 60);  // nothing inside: the whole range
+  EXPECT_DOUBLE_EQ(JobPercent(Job(40, 0, 40), 36), 90);
+}
+
+TEST(ConversionProgressTest, JudgesTheShareWrittenAndHowTheEncoderEnded) {
+  ExitStatus clean{true, true, 0, 0};
+  ExitStatus failed{true, true, 1, 0};
+  ExitStatus killed{true, false, 0, 6};
+  ExitStatus unknown{};
+  EXPECT_STREQ(JudgeJob(88, clean, false), kStatusSuccess);
+  EXPECT_STREQ(JudgeJob(87.5, clean, false), kStatusFailed);
+  EXPECT_STREQ(JudgeJob(std::nan(""), clean, false), kStatusSuccess);
+  EXPECT_STREQ(JudgeJob(100, failed, false), kStatusFailed);
+  EXPECT_STREQ(JudgeJob(100, killed, false), kStatusFailed);
+  EXPECT_STREQ(JudgeJob(100, unknown, false), kStatusSuccess);
+  EXPECT_STREQ(JudgeJob(95, failed, true), kStatusSuccess);  // a stop keeps what was written
+}
+
+TEST(ConversionProgressTest, ExtrapolatesTheRemainingTimeAndTheBar) {
+  EXPECT_DOUBLE_EQ(RemainingSeconds(25.0f, 10), 30);
+  EXPECT_LT(RemainingSeconds(120.0f, 1), 0);
+  EXPECT_EQ(ProgressPosition(7.25f), 725);
+  EXPECT_EQ(ProgressPosition(99.999f), 9999);
+}
+
+}  // namespace
+}  // namespace orva

@@ -1,0 +1,52 @@
+// A fake encoder that reports "time=" from `step` up to `last` seconds, one
+// report every `pace` milliseconds, and quits as soon as it reads "q\n".
+// With `hold` set it waits after its last report until it is told to quit.
+// Script: "last step pace hold".
+#include <poll.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "fake_args.h"
+
+namespace {
+
+enum class Input { Nothing, Quit, Closed };
+
+// Waits at most `milliseconds` for the quit command on standard input.
+Input WaitForQuit(int milliseconds) {
+  pollfd entry{STDIN_FILENO, POLLIN, 0};
+  if (poll(&entry, 1, milliseconds) <= 0) return Input::Nothing;
+  char text[64];
+  const ssize_t got = read(STDIN_FILENO, text, sizeof text - 1);
+  if (got <= 0) return Input::Closed;
+  text[got] = '\0';
+  return std::strstr(text, "q\n") != nullptr ? Input::Quit : Input::Nothing;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const auto script = fake::Script();
+  const double last = fake::Number(script, 0, 10);
+  const double step = fake::Number(script, 1, 1);
+  const int pace = static_cast<int>(fake::Number(script, 2, 10));
+  const bool hold = fake::Number(script, 3, 0) != 0;
+
+  std::puts("Input #0, fake, from 'source':");
+  bool stdinOpen = true;
+  for (double t = step; t <= last + 1e-9; t += step) {
+    fake::Report(t);
+    const Input input = stdinOpen ? WaitForQuit(pace) : Input::Nothing;
+    if (input == Input::Quit) break;
+    if (input == Input::Closed) stdinOpen = false;  // end of input is no quit
+    if (!stdinOpen) usleep(static_cast<useconds_t>(pace) * 1000);
+  }
+  while (hold && stdinOpen) {
+    const Input input = WaitForQuit(-1);
+    if (input == Input::Quit) break;
+    if (input == Input::Closed) return 3;  // nobody is left to stop it
+  }
+  fake::WriteOutput(argc, argv);
+  return 0;
+}
