@@ -20,74 +20,74 @@ Profile gProfiles[kBuiltInProfileCount];
   std::abort();
 }
 
-VideoCodecEntry MakeVideoEntry(const VideoEntrySpec& spec, const char* profileName) {
-  const CodecName& codec = kBuiltInCodecs[spec.codec];
+VideoCodecEntry MakeVideoEntry(const VideoEntryRow& row, const char* profileName) {
+  const CodecName& codec = kBuiltInCodecs[row.codec];
   VideoCodecEntry entry;
   entry.displayName = codec.displayName;
   entry.encoderName = codec.encoderName;
-  entry.sizes = spec.sizes;
-  entry.videoBitrates = spec.videoBitrates;
-  entry.frameRates = spec.frameRates;
+  entry.sizes = row.sizes;
+  entry.videoBitrates = row.videoBitrates;
+  entry.frameRates = row.frameRates;
   entry.aspectRatios = kBuiltInAspectRatios;
-  entry.sizeIndex = StartItemIndex(spec.sizes, spec.size, profileName);
+  entry.sizeIndex = StartItemIndex(row.sizes, row.size, profileName);
   entry.videoBitrateIndex =
-      StartItemIndex(spec.videoBitrates, spec.videoBitrate, profileName);
-  entry.frameRateIndex = StartItemIndex(spec.frameRates, spec.frameRate, profileName);
+      StartItemIndex(row.videoBitrates, row.videoBitrate, profileName);
+  entry.frameRateIndex = StartItemIndex(row.frameRates, row.frameRate, profileName);
   entry.aspectRatioIndex = StartItemIndex(kBuiltInAspectRatios, kAutoItem, profileName);
   return entry;
 }
 
-AudioCodecEntry MakeAudioEntry(const AudioEntrySpec& spec, const char* profileName) {
-  const CodecName& codec = kBuiltInCodecs[spec.codec];
+AudioCodecEntry MakeAudioEntry(const AudioEntryRow& row, const char* profileName) {
+  const CodecName& codec = kBuiltInCodecs[row.codec];
   AudioCodecEntry entry;
   entry.displayName = codec.displayName;
   entry.encoderName = codec.encoderName;
-  entry.audioBitrates = spec.audioBitrates;
-  entry.sampleRates = spec.sampleRates;
-  entry.channels = spec.channels;
+  entry.audioBitrates = row.audioBitrates;
+  entry.sampleRates = row.sampleRates;
+  entry.channels = row.channels;
   entry.audioBitrateIndex =
-      StartItemIndex(spec.audioBitrates, spec.audioBitrate, profileName);
-  entry.sampleRateIndex = StartItemIndex(spec.sampleRates, spec.sampleRate, profileName);
-  entry.channelIndex = StartItemIndex(spec.channels, spec.channel, profileName);
+      StartItemIndex(row.audioBitrates, row.audioBitrate, profileName);
+  entry.sampleRateIndex = StartItemIndex(row.sampleRates, row.sampleRate, profileName);
+  entry.channelIndex = StartItemIndex(row.channels, row.channel, profileName);
   return entry;
 }
 
-void FillVideoCodecs(const ProfileSpec& spec, Profile& profile) {
-  for (const VideoEntrySpec& video : spec.video) {
+void FillVideoCodecs(const ProfileRow& row, Profile& profile) {
+  for (const VideoEntryRow& video : row.video) {
     if (video.sizes == nullptr) break;
-    profile.videoCodecs[profile.videoCodecCount++] = MakeVideoEntry(video, spec.name);
+    profile.videoCodecs[profile.videoCodecCount++] = MakeVideoEntry(video, row.name);
   }
 }
 
-void FillAudioCodecs(const ProfileSpec& spec, Profile& profile) {
+void FillAudioCodecs(const ProfileRow& row, Profile& profile) {
   bool chosenGiven = false;
-  for (const AudioEntrySpec& audio : spec.audio) {
+  for (const AudioEntryRow& audio : row.audio) {
     if (audio.audioBitrates == nullptr) break;
     if (audio.startsChosen) {
       if (chosenGiven) {
-        TableFault("profile", spec.name, "more than one audio codec starts chosen");
+        TableFault("profile", row.name, "more than one audio codec starts chosen");
       }
       chosenGiven = true;
       profile.audioCodecIndex = profile.audioCodecCount;
     }
-    profile.audioCodecs[profile.audioCodecCount++] = MakeAudioEntry(audio, spec.name);
+    profile.audioCodecs[profile.audioCodecCount++] = MakeAudioEntry(audio, row.name);
   }
-  if (profile.audioCodecCount == 0) TableFault("profile", spec.name, "no audio codec");
+  if (profile.audioCodecCount == 0) TableFault("profile", row.name, "no audio codec");
 }
 
 // Rebuilds the record from scratch, so every chosen index is its default.
-void FillProfile(const ProfileSpec& spec, ProfileCategory& category, int slot,
+void FillProfile(const ProfileRow& row, ProfileCategory& category, int slot,
                  Profile& profile) {
-  if (spec.name == nullptr || spec.extensions == nullptr) {
+  if (row.name == nullptr || row.extensions == nullptr) {
     TableFault("category", category.name, "the profile table ends before its last slot");
   }
   profile = Profile{};
   profile.category = &category;
-  profile.name = spec.name;
-  profile.extensions = spec.extensions;
+  profile.name = row.name;
+  profile.extensions = row.extensions;
   profile.positionInCategory = slot;
-  FillVideoCodecs(spec, profile);
-  FillAudioCodecs(spec, profile);
+  FillVideoCodecs(row, profile);
+  FillAudioCodecs(row, profile);
 }
 
 }  // namespace
@@ -105,20 +105,20 @@ int StartItemIndex(OptionList list, const char* text, const char* profileName) {
 void SetUpCatalogue() {
   int next = 0;
   for (int c = 0; c < kCategoryCount; ++c) {
-    const CategorySpec& spec = kBuiltInCategories[c];
+    const CategoryRow& row = kBuiltInCategories[c];
     ProfileCategory& category = gCategories[c];
     category = ProfileCategory{};
-    category.name = spec.name;
+    category.name = row.name;
     category.categoryIndex = c;
-    if (spec.profileCount > kMaxProfilesPerCategory ||
-        next + spec.profileCount > kBuiltInProfileCount) {
-      TableFault("category", spec.name, "more profiles than a category or the table holds");
+    if (row.profileCount > kMaxProfilesPerCategory ||
+        next + row.profileCount > kBuiltInProfileCount) {
+      TableFault("category", row.name, "more profiles than a category or the table holds");
     }
-    for (int slot = 0; slot < spec.profileCount; ++slot, ++next) {
+    for (int slot = 0; slot < row.profileCount; ++slot, ++next) {
       FillProfile(kBuiltInProfiles[next], category, slot, gProfiles[next]);
       category.profiles[slot] = &gProfiles[next];
     }
-    category.profileCount = spec.profileCount;
+    category.profileCount = row.profileCount;
   }
   if (next != kBuiltInProfileCount) {
     TableFault("profile", kBuiltInProfiles[next].name, "in no category");

@@ -230,7 +230,7 @@ constexpr OptionList kVideoBitrates71 = "1000K\0 1500K\0 3000K\0 4000K\0 6000K\0
 
 const OptionList kBuiltInAspectRatios = kAspectRatios;
 
-const CategorySpec kBuiltInCategories[kCategoryCount] = {
+const CategoryRow kBuiltInCategories[kCategoryCount] = {
     {"iPod", 11},
     {"iPhone", 4},
     {"iPad & Apple TV", 7},
@@ -249,7 +249,7 @@ const CategorySpec kBuiltInCategories[kCategoryCount] = {
     {"Lossless Audio", 3},
 };
 
-const ProfileSpec kBuiltInProfiles[kBuiltInProfileCount] = {
+const ProfileRow kBuiltInProfiles[kBuiltInProfileCount] = {
     // iPod
     {"iPod - H.264 Video", ".mp4\0 .m4v\0 .mov\0",
      {{kH264, "320x240", "640K", "29.97", kFrameSizes1, kVideoBitrates1, kFrameRates1}},

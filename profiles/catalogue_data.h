@@ -21,7 +21,7 @@ enum CodecRow : int {
 inline constexpr bool kStartsChosen = true;
 
 // A slot is in use when its first list is present.
-struct VideoEntrySpec {
+struct VideoEntryRow {
   CodecRow codec = kTheora;
   const char* size = nullptr;
   const char* videoBitrate = nullptr;
@@ -31,7 +31,7 @@ struct VideoEntrySpec {
   OptionList frameRates = nullptr;
 };
 
-struct AudioEntrySpec {
+struct AudioEntryRow {
   CodecRow codec = kTheora;
   const char* audioBitrate = nullptr;
   const char* sampleRate = nullptr;
@@ -42,14 +42,14 @@ struct AudioEntrySpec {
   bool startsChosen = false;
 };
 
-struct ProfileSpec {
+struct ProfileRow {
   const char* name = nullptr;
   OptionList extensions = nullptr;
-  VideoEntrySpec video[kMaxVideoCodecs] = {};
-  AudioEntrySpec audio[kMaxAudioCodecs] = {};
+  VideoEntryRow video[kMaxVideoCodecs] = {};
+  AudioEntryRow audio[kMaxAudioCodecs] = {};
 };
 
-struct CategorySpec {
+struct CategoryRow {
   const char* name = nullptr;
   int profileCount = 0;
 };
@@ -57,9 +57,9 @@ struct CategorySpec {
 extern const CodecName kBuiltInCodecs[kCodecTableSize];
 // The aspect ratios every video entry offers, starting at "Auto".
 extern const OptionList kBuiltInAspectRatios;
-extern const CategorySpec kBuiltInCategories[kCategoryCount];
+extern const CategoryRow kBuiltInCategories[kCategoryCount];
 // All profiles in menu order: category by category, each in slot order.
-extern const ProfileSpec kBuiltInProfiles[kBuiltInProfileCount];
+extern const ProfileRow kBuiltInProfiles[kBuiltInProfileCount];
 
 // Index of the item `text` in `list`. A text that the list lacks is a fault
 // in the table above: it ends the program with a message naming the profile.
