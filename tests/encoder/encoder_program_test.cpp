@@ -1,0 +1,155 @@
+// cv.dat as the converter runs it: progress, the quit command, failures and
+// being ended from outside.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <thread>
+
+#include "encoder_test_support.h"
+#include "engine/process.h"
+
+namespace orva::encoder::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string Mpeg4Command(const std::string& source, const std::string& output) {
+  return Quoted(EncoderProgram()) + " -i " + Quoted(source) +
+         " -y -vcodec mpeg4 -s 320x240 -b 640K -r 29.97 -acodec libvo_aacenc -ab 128K -ar 48000 -ac 2 " +
+         Quoted(output);
+}
+
+// True when a running process's command line mentions `text`.
+bool ProcessMentions(const std::string& text) {
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    std::ifstream file(entry.path() / "cmdline");
+    const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (line.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+bool WaitUntilGone(const std::string& text) {
+  for (int i = 0; i < 200 && ProcessMentions(text); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return !ProcessMentions(text);
+}
+
+TEST(EncoderProgramTest, ConvertsAndReportsSecondsEndingInCr) {
+  TempFolder folder;
+  const std::string output = folder.file("out.mp4");
+  const ChildResult run = RunChild(Mpeg4Command(SharedClip(), output));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("substituted: audio encoder libvo_aacenc -> aac"), std::string::npos);
+  EXPECT_TRUE(std::regex_search(run.output, std::regex("time=[12]\\.[0-9][0-9] [^\r\n]*\r")))
+      << run.output;
+  EXPECT_EQ(run.output.find("time=00:"), std::string::npos);
+  const MediaFacts facts = ProbeMedia(output);
+  EXPECT_NEAR(facts.duration, 2.0, 0.5);
+  EXPECT_EQ(facts.videoCodec, "mpeg4");
+  EXPECT_EQ(facts.audioCodec, "aac");
+  EXPECT_EQ(folder.fileCount(), 1);  // no temporary file left beside it
+}
+
+TEST(EncoderProgramTest, QuitCommandKeepsAPlayableShortenedFile) {
+  TempFolder folder;
+  const std::string source = folder.file("long.mkv");
+  ASSERT_TRUE(MakeClip(source, 60));
+  const std::string output = folder.file("short.mp4");
+  const std::string command = Quoted(EncoderProgram()) + " -i " + Quoted(source) +
+                              " -y -vcodec libx264 -s 1280x720 -b 2000K -acodec aac -ab 128K " +
+                              Quoted(output);
+  // Quit once ffmpeg reports written seconds, well before the end.
+  const ChildResult run = RunChild(command, "q\n", "time=0.");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const MediaFacts facts = ProbeMedia(output);
+  EXPECT_GT(facts.duration, 0.0);
+  EXPECT_LT(facts.duration, 50.0);
+  EXPECT_EQ(facts.videoCodec, "h264");
+  EXPECT_TRUE(DecodesCleanly(output));
+  EXPECT_EQ(folder.fileCount(), 2);
+}
+
+TEST(EncoderProgramTest, FailureLeavesNoFileBehind) {
+  TempFolder folder;
+  const std::string source = folder.file("not-media.avi");
+  std::ofstream(source) << "this is no video\n";
+  const ChildResult run = RunChild(Mpeg4Command(source, folder.file("out.mp4")));
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_EQ(folder.fileCount(), 1) << run.output;
+}
+
+TEST(EncoderProgramTest, MissingFfmpegIsAClearError) {
+  TempFolder folder;
+  const ChildResult run =
+      RunChild("/usr/bin/env PATH=" + folder.path() + " " + Mpeg4Command(SharedClip(), folder.file("o.mp4")));
+  EXPECT_EQ(run.exitCode, 127);
+  EXPECT_NE(run.output.find("cannot start ffmpeg"), std::string::npos) << run.output;
+  EXPECT_EQ(folder.fileCount(), 0);
+}
+
+TEST(EncoderProgramTest, RefusesAnUnknownCommandLine) {
+  const ChildResult run = RunChild(Quoted(EncoderProgram()) + " -i a.avi -y -acodec aac -q 3 o.mp4");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.output.find("unknown option -q"), std::string::npos);
+}
+
+// Starts a long conversion, waits for its first progress and ends cv.dat
+// with `signalNumber`; returns cv.dat's exit code.
+int EndMidway(const TempFolder& folder, int signalNumber) {
+  const std::string source = folder.file("long.mkv");
+  if (!MakeClip(source, 60)) return -1;
+  LaunchedChild child;
+  const std::string command = Quoted(EncoderProgram()) + " -i " + Quoted(source) +
+                              " -y -vcodec libx264 -s 1280x720 -acodec aac " +
+                              Quoted(folder.file("out.mp4"));
+  if (!PlatformLaunch(command.c_str(), child)) return -1;
+  std::string output;
+  ExitStatus status;
+  while (output.find("time=0.") == std::string::npos && !PlatformWaitExit(child.process, 5, status)) {
+    char buffer[512];
+    std::size_t available = 0;
+    if (PlatformBytesAvailable(child.outputRead, available) == PipeState::Open && available > 0) {
+      const long got = PlatformRead(child.outputRead, buffer, std::min(available, sizeof buffer));
+      if (got > 0) output.append(buffer, static_cast<std::size_t>(got));
+    }
+  }
+  kill(static_cast<pid_t>(child.process), signalNumber);
+  while (!PlatformWaitExit(child.process, 1000, status)) {
+  }
+  PlatformClose(child.outputRead);
+  PlatformClose(child.inputWrite);
+  return status.exited ? status.code : 128 + status.signal;
+}
+
+TEST(EncoderProgramTest, TerminationEndsFfmpegAndKeepsNothing) {
+  TempFolder folder;
+  EXPECT_EQ(EndMidway(folder, SIGTERM), 128 + SIGTERM);
+  EXPECT_TRUE(WaitUntilGone(folder.path()));
+  EXPECT_EQ(folder.fileCount(), 1);  // the source only
+}
+
+TEST(EncoderProgramTest, KilledProgramTakesFfmpegWithIt) {
+  TempFolder folder;
+  EXPECT_EQ(EndMidway(folder, SIGKILL), 128 + SIGKILL);
+  EXPECT_TRUE(WaitUntilGone(folder.path()));
+  EXPECT_FALSE(fs::exists(folder.file("out.mp4")));
+}
+
+TEST(EncoderProgramTest, InterruptFinishesTheFile) {
+  TempFolder folder;
+  EXPECT_EQ(EndMidway(folder, SIGINT), 0);
+  const MediaFacts facts = ProbeMedia(folder.file("out.mp4"));
+  EXPECT_GT(facts.duration, 0.0);
+  EXPECT_TRUE(DecodesCleanly(folder.file("out.mp4")));
+}
+
+}  // namespace
+}  // namespace orva::encoder::test

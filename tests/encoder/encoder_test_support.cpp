@@ -1,0 +1,143 @@
+#include "encoder_test_support.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "engine/process.h"
+
+namespace orva::encoder::test {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+  std::string pattern = (fs::temp_directory_path() / "orva-encoder-XXXXXX").string();
+  path_ = mkdtemp(pattern.data());
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+int TempFolder::fileCount() const {
+  int count = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(path_)) ++count;
+  return count;
+}
+
+std::string EncoderProgram() { return std::string(ORVA_PROGRAM_FOLDER) + "/cv.dat"; }
+
+namespace {
+
+void Drain(LaunchedChild& child, ChildResult& result, std::string& input,
+           const std::string& writeAfter) {
+  std::size_t available = 0;
+  while (PlatformBytesAvailable(child.outputRead, available) == PipeState::Open && available > 0) {
+    char buffer[4096];
+    const long got = PlatformRead(child.outputRead, buffer, std::min(available, sizeof buffer));
+    if (got <= 0) break;
+    result.output.append(buffer, static_cast<std::size_t>(got));
+  }
+  if (!input.empty() && (writeAfter.empty() || result.output.find(writeAfter) != std::string::npos)) {
+    PlatformWrite(child.inputWrite, input.data(), input.size());
+    input.clear();
+  }
+}
+
+}  // namespace
+
+ChildResult RunChild(const std::string& commandLine, const std::string& input,
+                     const std::string& writeAfter) {
+  ChildResult result;
+  LaunchedChild child;
+  if (!PlatformLaunch(commandLine.c_str(), child)) return result;
+  std::string unsent = input;
+  ExitStatus status;
+  while (!PlatformWaitExit(child.process, 5, status)) Drain(child, result, unsent, writeAfter);
+  Drain(child, result, unsent, writeAfter);
+  PlatformClose(child.outputRead);
+  PlatformClose(child.inputWrite);
+  if (status.known) result.exitCode = status.exited ? status.code : 128 + status.signal;
+  return result;
+}
+
+bool MakeClip(const std::string& path, double seconds) {
+  const std::string length = std::to_string(seconds);
+  const std::string command =
+      std::string(ORVA_FFMPEG) + " -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=" +
+      length + " -f lavfi -i sine=frequency=440:sample_rate=44100:duration=" + length +
+      " -ac 2 -c:v mpeg4 -q:v 3 -c:a pcm_s16le \"" + path + "\"";
+  return RunChild(command).exitCode == 0;
+}
+
+const std::string& SharedClip() {
+  // Parallel test processes share one clip; each makes its own copy first
+  // and the rename makes the first finished one the clip.
+  static const std::string clip = [] {
+    const std::string path = std::string(ORVA_ENCODER_TEST_DIR) + "/clip-2s.mkv";
+    if (!fs::exists(path)) {
+      const std::string part = path + ".part-" + std::to_string(getpid()) + ".mkv";
+      if (MakeClip(part, 2.0)) fs::rename(part, path);
+    }
+    return path;
+  }();
+  return clip;
+}
+
+namespace {
+
+// "key=value" lines of ffprobe, first stream of each kind only.
+void ReadFacts(const std::string& report, MediaFacts& facts) {
+  std::istringstream lines(report);
+  std::string line, section, codecType, codecName;
+  int width = 0, height = 0;
+  auto closeStream = [&] {
+    if (codecType == "video" && facts.videoCodec.empty()) {
+      facts.videoCodec = codecName;
+      facts.width = width;
+      facts.height = height;
+    } else if (codecType == "audio" && facts.audioCodec.empty()) {
+      facts.audioCodec = codecName;
+    }
+    codecType.clear();
+    codecName.clear();
+  };
+  while (std::getline(lines, line)) {
+    if (line == "[/STREAM]") closeStream();
+    const auto equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+    if (key == "codec_type") codecType = value;
+    if (key == "codec_name") codecName = value;
+    if (key == "width") width = std::atoi(value.c_str());
+    if (key == "height") height = std::atoi(value.c_str());
+    if (key == "format_name") facts.formatName = value;
+    if (key == "duration" && line.size() > 0 && !facts.formatName.empty()) {
+      facts.duration = std::atof(value.c_str());
+    }
+  }
+}
+
+}  // namespace
+
+MediaFacts ProbeMedia(const std::string& path) {
+  MediaFacts facts;
+  if (!fs::exists(path)) return facts;
+  const ChildResult probe = RunChild(
+      "ffprobe -v error -show_entries stream=codec_type,codec_name,width,height"
+      " -show_entries format=format_name,duration \"" + path + "\"");
+  facts.readable = probe.exitCode == 0;
+  ReadFacts(probe.output, facts);
+  return facts;
+}
+
+bool DecodesCleanly(const std::string& path) {
+  const ChildResult decode =
+      RunChild(std::string(ORVA_FFMPEG) + " -v error -i \"" + path + "\" -f null -");
+  return decode.exitCode == 0 && decode.output.empty();
+}
+
+}  // namespace orva::encoder::test

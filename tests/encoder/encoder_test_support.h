@@ -1,0 +1,58 @@
+// Running the encoder program and ffprobe from tests, and the short clips
+// they convert.
+#pragma once
+
+#include <string>
+
+namespace orva::encoder::test {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  const std::string& path() const { return path_; }
+  int fileCount() const;
+
+ private:
+  std::string path_;
+};
+
+std::string EncoderProgram();  // the built cv.dat
+
+struct ChildResult {
+  int exitCode = -1;   // 128 + signal when a signal ended it
+  std::string output;  // stdout and stderr as received
+};
+
+// Starts the command line, writes `input` to its stdin once `writeAfter`
+// appears in its output (at once when empty), and collects its output until
+// it ends.
+ChildResult RunChild(const std::string& commandLine, const std::string& input = "",
+                     const std::string& writeAfter = "");
+
+// Makes a clip of `seconds` with a 320x240 25 fps test picture and a stereo
+// 44100 Hz tone, in the container of `path`'s extension; true on success.
+bool MakeClip(const std::string& path, double seconds);
+
+// The 2-second clip shared by the tests of this build, made once.
+const std::string& SharedClip();
+
+struct MediaFacts {
+  bool readable = false;
+  double duration = 0;
+  std::string formatName;   // ffprobe's, e.g. "mov,mp4,m4a,3gp,3g2,mj2"
+  std::string videoCodec;   // first video stream, "" when none
+  int width = 0, height = 0;
+  std::string audioCodec;   // first audio stream, "" when none
+};
+
+MediaFacts ProbeMedia(const std::string& path);
+
+// True when ffmpeg decodes every stream of the file without an error.
+bool DecodesCleanly(const std::string& path);
+
+}  // namespace orva::encoder::test
