@@ -1,0 +1,129 @@
+#include "cli/cli_options.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+
+namespace orva {
+
+namespace {
+
+bool ParseId(const std::string& text, int& id) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 9) {
+    return false;
+  }
+  id = std::atoi(text.c_str());
+  return true;
+}
+
+bool ParseSeconds(const std::string& text, double& seconds) {
+  char* end = nullptr;
+  errno = 0;
+  seconds = std::strtod(text.c_str(), &end);
+  return !text.empty() && *end == '\0' && errno == 0 && std::isfinite(seconds) && seconds >= 0;
+}
+
+const ProfileOptionName* ChoiceFlag(const std::string& flag) {
+  for (const ProfileOptionName& name : ProfileOptionNames()) {
+    if (flag == name.flag) return &name;
+  }
+  return nullptr;
+}
+
+bool CheckTrimRange(const CliOptions& options, std::string& error) {
+  if (options.end && *options.end == 0) {
+    error = "--end must lie after the start of the source";
+    return false;
+  }
+  if (options.begin && options.end && *options.end <= *options.begin) {
+    error = "--end must lie after --begin";
+    return false;
+  }
+  return true;
+}
+
+bool CheckMode(const CliOptions& options, std::string& error) {
+  if (options.mode != CliMode::Convert) return true;
+  if (options.files.empty()) {
+    error = "no file to convert";
+    return false;
+  }
+  return CheckTrimRange(options, error);
+}
+
+}  // namespace
+
+bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
+                     std::string& error) {
+  bool filesOnly = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (filesOnly || argument.empty() || argument[0] != '-' || argument == "-") {
+      options.files.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      filesOnly = true;
+      continue;
+    }
+    if (argument == "--help" || argument == "-h") {
+      options.mode = CliMode::Help;
+      return true;
+    }
+    if (argument == "--list-profiles") {
+      options.mode = CliMode::ListProfiles;
+      continue;
+    }
+    if (argument == "--dry-run") {
+      options.dryRun = true;
+      continue;
+    }
+
+    if (i + 1 >= arguments.size()) {
+      error = argument + " needs a value";
+      return false;
+    }
+    const std::string& value = arguments[++i];
+    if (argument == "--profile" || argument == "--show-profile") {
+      int id = 0;
+      if (!ParseId(value, id)) {
+        error = argument + ": \"" + value + "\" is not a profile id";
+        return false;
+      }
+      options.profileId = id;
+      if (argument == "--show-profile") options.mode = CliMode::ShowProfile;
+    } else if (argument == "--output-dir") {
+      options.outputDir = value;
+    } else if (argument == "--begin" || argument == "--end") {
+      double seconds = 0;
+      if (!ParseSeconds(value, seconds)) {
+        error = argument + ": \"" + value + "\" is not a number of seconds";
+        return false;
+      }
+      (argument == "--begin" ? options.begin : options.end) = seconds;
+    } else if (const ProfileOptionName* choice = ChoiceFlag(argument)) {
+      options.choices.emplace_back(choice->option, value);
+    } else {
+      error = "unknown option " + argument;
+      return false;
+    }
+  }
+  return CheckMode(options, error);
+}
+
+const char* CliUsage() {
+  return "Usage:\n"
+         "  orva-convert --list-profiles\n"
+         "  orva-convert --show-profile ID [CHOICES]\n"
+         "  orva-convert [--profile ID] [--output-dir DIR] [--begin SECONDS] [--end SECONDS]\n"
+         "               [CHOICES] [--dry-run] FILE...\n"
+         "CHOICES pick among the items the profile offers, by their text:\n"
+         "  --extension, --video-codec, --size, --video-bitrate, --frame-rate, --aspect,\n"
+         "  --audio-codec, --audio-bitrate, --sample-rate, --channels\n"
+         "Without --profile the saved profile choice of the program folder is used.\n"
+         "Exit status: 0 every job succeeded, 1 a job failed or a file was skipped,\n"
+         "2 usage error.\n";
+}
+
+}  // namespace orva

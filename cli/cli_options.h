@@ -1,0 +1,38 @@
+// The command line of orva-convert.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/profile_options.h"
+
+namespace orva {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitJobsFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+enum class CliMode { Convert, ListProfiles, ShowProfile, Help };
+
+struct CliOptions {
+  CliMode mode = CliMode::Convert;
+  std::optional<int> profileId;  // --profile, or the id of --show-profile
+  std::string outputDir;         // empty: beside each source
+  std::optional<double> begin;
+  std::optional<double> end;
+  std::vector<std::pair<ProfileOption, std::string>> choices;  // in typed order
+  bool dryRun = false;
+  std::vector<std::string> files;
+};
+
+// Reads the arguments after the program name. False with `error` set on a
+// usage error.
+bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
+                     std::string& error);
+
+// The usage text printed by --help and after a usage error.
+const char* CliUsage();
+
+}  // namespace orva

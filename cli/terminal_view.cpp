@@ -1,0 +1,67 @@
+#include "cli/terminal_view.h"
+
+#include "cli/terminal_question.h"
+#include "engine/conversion_texts.h"
+#include "engine/output_naming.h"
+
+namespace orva {
+
+namespace {
+
+bool IsResult(const std::string& text) {
+  return text == kStatusSuccess || text == kStatusFailed || text == kStatusFatal;
+}
+
+}  // namespace
+
+TerminalView::TerminalView(const JobList& jobs, std::FILE* out, bool liveLine)
+    : jobs_(jobs), out_(out), liveLine_(liveLine) {}
+
+void TerminalView::setRowStatus(int row, const std::string& text) {
+  if (!IsResult(text)) return;  // the percentage shows in the progress line
+  const JobItem* job = jobs_.at(row);
+  if (job == nullptr) return;
+  if (text == kStatusSuccess) ++successes_;
+  clearProgressLine();
+  std::fprintf(out_, "%-9s %s\n", text.c_str(), outputPathOf(*job).c_str());
+  std::fflush(out_);
+}
+
+std::string TerminalView::outputPathOf(const JobItem& job) const {
+  // A job whose command could not be built has no output name.
+  if (job.out_name[0] == '\0') return std::string(job.path) + " (no usable output path)";
+  return OutputFolderFor(job) + job.out_name + ChosenExtension(*job.profile);
+}
+
+void TerminalView::setConverting(bool converting) {
+  if (!converting) clearProgressLine();
+}
+
+bool TerminalView::askIgnoreNotWritable(const std::string& folder) {
+  clearProgressLine();
+  return AskYesNoOnTerminal(std::string(kNotWritableCaption) + ": " + kNotWritableMessage + "\n" + folder);
+}
+
+void TerminalView::startTimers() {
+  timersRunning_ = true;
+  ++timerGeneration_;
+  summary_.clear();
+  elapsed_.clear();
+  remaining_.clear();
+}
+
+void TerminalView::showProgress() {
+  if (!liveLine_ || summary_.empty()) return;
+  std::fprintf(out_, "\r%s  elapsed %s  remaining %s\033[K", summary_.c_str(), elapsed_.c_str(),
+               remaining_.empty() ? "--:--:--" : remaining_.c_str());
+  std::fflush(out_);
+  lineShown_ = true;
+}
+
+void TerminalView::clearProgressLine() {
+  if (!lineShown_) return;
+  std::fputs("\r\033[K", out_);
+  lineShown_ = false;
+}
+
+}  // namespace orva

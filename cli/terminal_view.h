@@ -1,0 +1,56 @@
+// The conversion display of orva-convert: a live progress line on a
+// terminal, one result line per job, the not-writable question on the
+// terminal.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "app/job_item.h"
+#include "engine/conversion_view.h"
+
+namespace orva {
+
+class TerminalView : public ConversionView {
+ public:
+  // `liveLine`: redraw a progress line in place (only on a terminal).
+  TerminalView(const JobList& jobs, std::FILE* out, bool liveLine);
+
+  int rowCount() const override { return jobs_.count(); }
+  void setRowStatus(int row, const std::string& text) override;
+  void setFileName(const std::string&) override {}
+  void setExtensionChange(const std::string&) override {}
+  void setElapsed(const std::string& text) override { elapsed_ = text; }
+  void setRemaining(const std::string& text) override { remaining_ = text; }
+  void setSummary(const std::string& text) override { summary_ = text; }
+  void setProgressPosition(int) override {}
+  void setConverting(bool converting) override;
+  bool askIgnoreNotWritable(const std::string& folder) override;
+  void startTimers() override;
+  void stopTimers() override { timersRunning_ = false; }
+  // No preview player runs beside the command line.
+  void stopPreview() override {}
+
+  // Redraws the progress line from the texts the driver gave last.
+  void showProgress();
+
+  bool timersRunning() const { return timersRunning_; }
+  // Changes every time the timers are (re)started.
+  int timerGeneration() const { return timerGeneration_; }
+  int successCount() const { return successes_; }
+
+ private:
+  void clearProgressLine();
+  std::string outputPathOf(const JobItem& job) const;
+
+  const JobList& jobs_;
+  std::FILE* out_;
+  bool liveLine_;
+  bool lineShown_ = false;
+  std::string summary_, elapsed_, remaining_;
+  bool timersRunning_ = false;
+  int timerGeneration_ = 0;
+  int successes_ = 0;
+};
+
+}  // namespace orva
