@@ -13,7 +13,7 @@
 namespace orva {
 
 // The encoder's output digest: append the chunk, then read the seconds
-// written from the newest complete line's "time=".
+// written from the "time=" of the newest complete line that holds one.
 void EncoderOnOutput(ToolRunner& runner);
 // Releases the line assembly after the encoder has ended.
 void EncoderOnFinish(ToolRunner& runner);

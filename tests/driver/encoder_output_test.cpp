@@ -34,6 +34,12 @@ TEST_F(EncoderOutputTest, ReadsTheNewestCompleteReportOnly) {
   EXPECT_DOUBLE_EQ(state.encodedSeconds, 13.5);  // a line without "time=" changes nothing
 }
 
+TEST_F(EncoderOutputTest, KeepsTheFinalReportWhenSummaryLinesFollowInTheSameChunk) {
+  feed("frame= 1 time=0.04 bitrate=1k\r");
+  feed("frame= 60 Lsize= 135kB time=2.02 bitrate=545k\rvideo:100kB audio:32kB\n[aac] Qavg: 1011\n");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 2.02);
+}
+
 TEST_F(EncoderOutputTest, AClockTimeReadsAsTheNumberBeforeItsFirstColon) {
   feed("size= 16kB time=00:00:05.00 bitrate=1k\r");
   EXPECT_DOUBLE_EQ(state.encodedSeconds, 0);

@@ -1,0 +1,174 @@
+// orva-convert from the outside: listings, usage errors, dry runs, batch
+// runs with a fake encoder, Ctrl+C, and one run with the real encoder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli_test_support.h"
+
+namespace orva::test {
+namespace {
+
+using std::chrono::milliseconds;
+namespace fs = std::filesystem;
+
+int CountLines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    media = new ScratchFolder;
+    ASSERT_TRUE(MakeClip(media->file("clip.mp4"), 3));
+    ASSERT_TRUE(MakeClip(media->file("other.mp4"), 3));
+    std::ofstream(media->file("notes.txt")) << "not media\n";
+  }
+  static void TearDownTestSuite() { delete media; }
+
+  std::string clip(const char* name = "clip.mp4") const { return media->file(name); }
+
+  static ScratchFolder* media;
+  ProgramFolder program{ORVA_FAKE_REPORTER};
+  ScratchFolder out;
+};
+
+ScratchFolder* CliTest::media = nullptr;
+
+TEST_F(CliTest, ListsEveryProfileInMenuOrder) {
+  const CliResult result = program.run({"--list-profiles"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(CountLines(result.out), 147);
+  EXPECT_TRUE(result.out.starts_with("10000\tiPod\tiPod - H.264 Video\n"));
+  EXPECT_TRUE(Contains(result.out, "\n10502\tBlackBerry\tBlackBerry - MPEG4 Video\n"));
+}
+
+TEST_F(CliTest, ShowsTheSummaryAndTheChoicesOfAProfile) {
+  const CliResult result = program.run({"--show-profile", "10000", "--audio-bitrate", "96K"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(result.out.starts_with("iPod - H.264 Video  [H.264/MPEG-4 AVC(320x240)] [MPEG-4 AAC] .mp4\n"));
+  EXPECT_TRUE(Contains(result.out, "Audio bit rate (--audio-bitrate):\n    Auto\n    64K\n    80K\n  * 96K\n"));
+}
+
+TEST_F(CliTest, RejectsWhatItCannotDo) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {{"--profile", "11700", clip()}, "not the id of a profile"},
+      {{"--profile", "10130", clip()}, "not the id of a profile"},  // an empty slot
+      {{"--size", "9x9", clip()}, "offered: \"320x240\""},
+      {{"--profile", "11500", "--size", "320x240", clip()}, "has no video"},
+      {{"--begin", "10", "--end", "5", clip()}, "--end must lie after --begin"},
+      {{"--begin", "-1", clip()}, "not a number of seconds"},
+      {{"--frobnicate", clip()}, "unknown option"},
+      {{"--profile"}, "needs a value"},
+      {{}, "no file to convert"},
+  };
+  for (const Case& c : cases) {
+    const CliResult result = program.run(c.arguments);
+    EXPECT_EQ(result.status, 2) << c.message;
+    EXPECT_TRUE(Contains(result.err, c.message)) << result.err;
+  }
+}
+
+TEST_F(CliTest, DryRunPrintsEachCommandAndConvertsNothing) {
+  const CliResult result = program.run({"--dry-run", "--output-dir", out.path(), "--begin", "1",
+                                        "--end", "2", "--channels", "Mono", clip(), clip("other.mp4")});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "\"" + program.file("cv.dat") + "\"  -ss 1.000000 -i \"" + clip() +
+                            "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
+                            "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("clip.mp4") + "\"\n"
+                            "\"" + program.file("cv.dat") + "\"  -ss 1.000000 -i \"" + clip("other.mp4") +
+                            "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
+                            "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("other.mp4") + "\"\n");
+  EXPECT_TRUE(fs::is_empty(out.path()));
+}
+
+TEST_F(CliTest, UsesTheSavedProfileAndNeverRewritesIt) {
+  std::ofstream(program.file("profile.dat")) << "10502";
+  const CliResult dry = program.run({"--dry-run", clip()});
+  EXPECT_TRUE(Contains(dry.out, "-vcodec mpeg4")) << dry.out;  // BlackBerry - MPEG4 Video
+
+  std::ofstream(program.file("profile.dat")) << "abc";
+  const CliResult fallback = program.run({"--dry-run", clip()});
+  EXPECT_TRUE(Contains(fallback.out, "-vcodec libx264")) << fallback.out;
+
+  const CliResult typed = program.run({"--profile", "10502", "--output-dir", out.path(), clip()});
+  EXPECT_EQ(typed.status, 0) << typed.err;
+  EXPECT_EQ(ReadFile(program.file("profile.dat")), "abc");
+  EXPECT_FALSE(fs::exists(program.file("outpath.dat")));
+}
+
+TEST_F(CliTest, ConvertsEveryFileAndPrintsOneResultLineEach) {
+  setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
+  const CliResult result = program.run({"--output-dir", out.path(), clip(), clip("other.mp4")});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Success!  " + out.file("clip.mp4") + "\nSuccess!  " + out.file("other.mp4") + "\n");
+}
+
+TEST_F(CliTest, AFailedJobOrASkippedFileMakesTheStatusOne) {
+  setenv("ORVA_FAKE_ENCODER", "1 1 5", 1);  // a third of the clip
+  const CliResult failed = program.run({"--output-dir", out.path(), clip()});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.out, "Failed!   " + out.file("clip.mp4") + "\n");
+
+  setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
+  const CliResult skipped = program.run({"--output-dir", out.path(), clip("notes.txt"), clip()});
+  EXPECT_EQ(skipped.status, 1);
+  EXPECT_TRUE(Contains(skipped.err, "notes.txt: cannot be measured, skipped")) << skipped.err;
+  EXPECT_TRUE(Contains(skipped.out, "Success!  ")) << skipped.out;
+}
+
+TEST_F(CliTest, WithoutATerminalANotWritableFolderIsDeclined) {
+  const CliResult result = program.run({"--output-dir", out.file("missing"), clip()});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(Contains(result.err, "Error: given path is not writable, ignore the error\n" + out.file("missing/")))
+      << result.err;
+  EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
+  setenv("ORVA_FAKE_ENCODER", "3 3 1 1", 1);  // all written, then waits for the quit command
+  const CliResult result = program.run({"--output-dir", out.path(), clip(), clip("other.mp4")}, milliseconds(700));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "Success!  " + out.file("clip.mp4") + "\n");
+  EXPECT_TRUE(Contains(result.err, "stopped"));
+}
+
+TEST(CliEndToEndTest, ConvertsAClipWithTheRealEncoder) {
+  ScratchFolder media;
+  ASSERT_TRUE(MakeClip(media.file("clip.mp4"), 2));
+  ProgramFolder program(ORVA_ENCODER);
+  const CliResult result = program.run({"--profile", "10002", "--output-dir", media.path(), media.file("clip.mp4")});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Success!  " + media.file("clip(0).mp4") + "\n");
+  EXPECT_GT(fs::file_size(media.file("clip(0).mp4")), 1000u);
+}
+
+TEST(CliEndToEndTest, CtrlCEndsTheRealEncoderInAnOrderlyWay) {
+  ScratchFolder media;
+  ASSERT_TRUE(MakeClip(media.file("long.mp4"), 120));
+  ScratchFolder out;
+  ProgramFolder program(ORVA_ENCODER);
+  const CliResult result = program.run({"--output-dir", out.path(), media.file("long.mp4")}, milliseconds(1500));
+  EXPECT_EQ(result.status, 1) << result.out << result.err;
+  EXPECT_EQ(result.out, "Failed!   " + out.file("long.mp4") + "\n");
+  // The shortened file is kept under its name; no temporary file is left.
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(out.path())) names.push_back(entry.path().filename());
+  EXPECT_EQ(names, std::vector<std::string>{"long.mp4"});
+}
+
+}  // namespace
+}  // namespace orva::test

@@ -1,0 +1,77 @@
+#include "cli_test_support.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace orva::test {
+
+namespace fs = std::filesystem;
+
+ProgramFolder::ProgramFolder(const std::string& encoder) {
+  // A copy, not a link: the program finds its folder from its own file.
+  fs::copy_file(ORVA_CONVERT, scratch_.file("orva-convert"));
+  fs::create_symlink(ORVA_PROBE, scratch_.file("pb.dat"));
+  fs::create_symlink(encoder, scratch_.file("cv.dat"));
+}
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
+                             std::chrono::milliseconds interruptAfter) const {
+  const std::string program = file("orva-convert");
+  const std::string outPath = file("stdout.txt");
+  const std::string errPath = file("stderr.txt");
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setpgid(0, 0);  // a group of its own, like a job of a shell
+    if (freopen("/dev/null", "r", stdin) == nullptr || freopen(outPath.c_str(), "w", stdout) == nullptr ||
+        freopen(errPath.c_str(), "w", stderr) == nullptr) {
+      _exit(127);
+    }
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  setpgid(pid, pid);
+  if (interruptAfter.count() > 0) {
+    std::this_thread::sleep_for(interruptAfter);
+    kill(-pid, SIGINT);
+  }
+  int wstatus = 0;
+  waitpid(pid, &wstatus, 0);
+  CliResult result;
+  result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+  result.out = ReadAll(outPath);
+  result.err = ReadAll(errPath);
+  return result;
+}
+
+bool MakeClip(const std::string& path, double seconds) {
+  const std::string length = std::to_string(seconds);
+  const std::string command = std::string("\"") + ORVA_FFMPEG + "\" -v error -y" +
+                              " -f lavfi -i testsrc=size=160x120:rate=25:duration=" + length +
+                              " -f lavfi -i sine=frequency=440:duration=" + length +
+                              " -ac 2 -c:v mpeg4 -c:a aac -shortest \"" + path + "\"";
+  return std::system(command.c_str()) == 0;
+}
+
+}  // namespace orva::test

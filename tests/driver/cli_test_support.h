@@ -1,0 +1,40 @@
+// Running orva-convert as a user would: from a program folder of its own,
+// with a probe and an encoder beside it, catching its output and status.
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "driver_test_support.h"
+
+namespace orva::test {
+
+struct CliResult {
+  int status = -1;  // exit status, -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// A program folder holding a copy of orva-convert, the probe as pb.dat and
+// the given encoder as cv.dat.
+class ProgramFolder {
+ public:
+  explicit ProgramFolder(const std::string& encoder);
+  const std::string& path() const { return scratch_.path(); }
+  std::string file(const std::string& name) const { return scratch_.file(name); }
+
+  // Runs orva-convert with the arguments and no terminal. With an
+  // `interruptAfter`, the whole process group gets SIGINT then, as from a
+  // terminal's Ctrl+C.
+  CliResult run(const std::vector<std::string>& arguments,
+                std::chrono::milliseconds interruptAfter = std::chrono::milliseconds(0)) const;
+
+ private:
+  ScratchFolder scratch_;
+};
+
+// Makes a clip of `seconds` with video and stereo audio; true on success.
+bool MakeClip(const std::string& path, double seconds);
+
+}  // namespace orva::test
