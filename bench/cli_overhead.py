@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Converts the same clips once through orva-convert and once by running the
+same encoder command lines directly, and prints the wall-time ratio and the
+CPU time orva-convert spent itself (its children's CPU time not counted)."""
+import os
+import shlex
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BIN = os.path.join(ROOT, os.environ.get("ORVA_BUILD_DIR", "build"), "bin")
+CONVERT = os.path.join(BIN, "orva-convert")
+CLIPS = 4
+SECONDS = 8
+
+
+def make_clips(folder):
+    paths = []
+    for i in range(CLIPS):
+        path = os.path.join(folder, f"clip{i}.mp4")
+        subprocess.run(["ffmpeg", "-v", "error", "-y",
+                        "-f", "lavfi", "-i", f"testsrc=size=640x360:rate=25:duration={SECONDS}",
+                        "-f", "lavfi", "-i", f"sine=frequency=440:duration={SECONDS}",
+                        "-ac", "2", "-c:v", "mpeg4", "-c:a", "aac", "-shortest", path], check=True)
+        paths.append(path)
+    return paths
+
+
+def run_direct(commands):
+    start = time.monotonic()
+    for command in commands:
+        subprocess.run(shlex.split(command), stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.STDOUT, check=True)
+    return time.monotonic() - start
+
+
+def run_converter(clips, out):
+    # The converter's own CPU time: its process alone, read from /proc when it
+    # has ended but is not yet reaped, so the encoders' time is not in it.
+    start = time.monotonic()
+    process = subprocess.Popen([CONVERT, "--output-dir", out] + clips, stdout=subprocess.DEVNULL)
+    os.waitid(os.P_PID, process.pid, os.WEXITED | os.WNOWAIT)
+    with open(f"/proc/{process.pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    ticks = os.sysconf("SC_CLK_TCK")
+    own_cpu = (int(fields[11]) + int(fields[12])) / ticks
+    status = process.wait()
+    if status != 0:
+        sys.exit(f"orva-convert failed with status {status}")
+    return time.monotonic() - start, own_cpu
+
+
+def main():
+    if not os.access(CONVERT, os.X_OK):
+        sys.exit(f"{CONVERT} is missing: build first (scripts/build.sh)")
+    with tempfile.TemporaryDirectory(prefix="orva-bench-") as folder:
+        clips = make_clips(folder)
+        dry = subprocess.run([CONVERT, "--dry-run", "--output-dir", os.path.join(folder, "direct")] + clips,
+                             capture_output=True, text=True, check=True)
+        os.mkdir(os.path.join(folder, "direct"))
+        os.mkdir(os.path.join(folder, "converter"))
+        direct = run_direct(dry.stdout.splitlines())
+        converter, own_cpu = run_converter(clips, os.path.join(folder, "converter"))
+    print(f"clips: {CLIPS} x {SECONDS} s, default profile")
+    print(f"direct encoder runs:   {direct:.2f} s wall")
+    print(f"through orva-convert:  {converter:.2f} s wall")
+    print(f"wall-time ratio:       {converter / direct:.3f}")
+    print(f"orva-convert own CPU:  {own_cpu:.3f} s")
+
+
+if __name__ == "__main__":
+    main()
