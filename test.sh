@@ -5,4 +5,5 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 BUILD_DIR="${ORVA_BUILD_DIR:-build}"
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+# A hung test fails after three minutes instead of stalling the run.
+ctest --test-dir "$BUILD_DIR" --output-on-failure --timeout 180 -j "$(nproc)"

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <string>
 
 #include "app/data_files.h"
@@ -15,36 +14,11 @@
 
 namespace orva {
 
-namespace {
-
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-// The newest of the lines that `chunk` completes which holds a progress
-// report, or nothing. Looking only at the newest line would lose the
-// encoder's final report whenever its closing summary lines arrive in the
-// same chunk, and fail a finished job.
-std::optional<std::string> NewestReport(const char* pending, const char* chunk) {
-  const std::string text = std::string(pending != nullptr ? pending : "") + chunk;
-  std::optional<std::string> report;
-  std::size_t lineStart = 0;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (!IsLineBreak(text[at])) continue;
-    const std::string line = text.substr(lineStart, at - lineStart);
-    if (line.find("time=") != std::string::npos) report = line;
-    lineStart = at + 1;
-  }
-  return report;
-}
-
-}  // namespace
-
 void EncoderOnOutput(ToolRunner& runner) {
   auto& state = *static_cast<ConversionState*>(runner.context);
-  const std::optional<std::string> report = NewestReport(state.splitter.pending, runner.readBuffer);
   LineSplitterAppend(state.splitter, runner.readBuffer);
-  if (!report) return;
-  const char* time = std::strstr(report->c_str(), "time=");
-  state.encodedSeconds = std::strtod(time + std::strlen("time="), nullptr);
+  const char* time = state.splitter.lastLine ? std::strstr(state.splitter.lastLine, "time=") : nullptr;
+  if (time != nullptr) state.encodedSeconds = std::strtod(time + std::strlen("time="), nullptr);
 }
 
 void EncoderOnFinish(ToolRunner& runner) {

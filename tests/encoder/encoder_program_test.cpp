@@ -51,6 +51,11 @@ TEST(EncoderProgramTest, ConvertsAndReportsSecondsEndingInCr) {
   EXPECT_TRUE(std::regex_search(run.output, std::regex("time=[12]\\.[0-9][0-9] [^\r\n]*\r")))
       << run.output;
   EXPECT_EQ(run.output.find("time=00:"), std::string::npos);
+  // ffmpeg's closing summary does not end the output: the final report does.
+  ASSERT_GE(run.output.size(), 2u);
+  const std::string lastLine = run.output.substr(run.output.find_last_of("\r\n", run.output.size() - 2) + 1);
+  EXPECT_TRUE(std::regex_search(lastLine, std::regex("^[^\r\n]*time=[12]\\.[0-9][0-9][^\r\n]*\r$")))
+      << lastLine;
   const MediaFacts facts = ProbeMedia(output);
   EXPECT_NEAR(facts.duration, 2.0, 0.5);
   EXPECT_EQ(facts.videoCodec, "mpeg4");

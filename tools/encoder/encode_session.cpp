@@ -56,6 +56,9 @@ class Session {
     PlatformClose(child_.outputRead);
     PlatformClose(child_.inputWrite);
     Say(filter_.flush());
+    // ffmpeg's closing summary follows its final report; the converter reads
+    // only the newest line, so the final report is said again, last.
+    Say(filter_.lastProgress());
     return settle();
   }
 

@@ -35,14 +35,18 @@ int main(int argc, char** argv) {
 
   std::puts("Input #0, fake, from 'source':");
   bool stdinOpen = true;
+  bool quit = false;
   for (double t = step; t <= last + 1e-9; t += step) {
     fake::Report(t);
     const Input input = stdinOpen ? WaitForQuit(pace) : Input::Nothing;
-    if (input == Input::Quit) break;
+    if (input == Input::Quit) {
+      quit = true;
+      break;
+    }
     if (input == Input::Closed) stdinOpen = false;  // end of input is no quit
     if (!stdinOpen) usleep(static_cast<useconds_t>(pace) * 1000);
   }
-  while (hold && stdinOpen) {
+  while (hold && stdinOpen && !quit) {
     const Input input = WaitForQuit(-1);
     if (input == Input::Quit) break;
     if (input == Input::Closed) return 3;  // nobody is left to stop it
