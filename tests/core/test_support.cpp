@@ -1,27 +1,6 @@
 #include "test_support.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
 namespace orva::test {
-
-ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "orva-test-XXXXXX").string();
-  path_ = mkdtemp(pattern.data());
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-void ScratchFolder::touch(const std::string& name) const { std::ofstream(file(name)) << "x"; }
-
-bool RunFfmpeg(const std::string& arguments) {
-  const std::string command = std::string("\"") + ORVA_FFMPEG + "\" -v error -y " + arguments;
-  return std::system(command.c_str()) == 0;
-}
 
 namespace {
 

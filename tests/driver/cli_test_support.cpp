@@ -65,13 +65,4 @@ CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
   return result;
 }
 
-bool MakeClip(const std::string& path, double seconds) {
-  const std::string length = std::to_string(seconds);
-  const std::string command = std::string("\"") + ORVA_FFMPEG + "\" -v error -y" +
-                              " -f lavfi -i testsrc=size=160x120:rate=25:duration=" + length +
-                              " -f lavfi -i sine=frequency=440:duration=" + length +
-                              " -ac 2 -c:v mpeg4 -c:a aac -shortest \"" + path + "\"";
-  return std::system(command.c_str()) == 0;
-}
-
 }  // namespace orva::test

@@ -2,6 +2,8 @@
 // with a probe and an encoder beside it, catching its output and status.
 #pragma once
 
+#include "media_clip.h"
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -33,8 +35,5 @@ class ProgramFolder {
  private:
   ScratchFolder scratch_;
 };
-
-// Makes a clip of `seconds` with video and stereo audio; true on success.
-bool MakeClip(const std::string& path, double seconds);
 
 }  // namespace orva::test

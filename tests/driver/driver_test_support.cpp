@@ -36,16 +36,6 @@ std::vector<std::string> RecordingView::results(int row) const {
   return found;
 }
 
-ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "orva-driver-XXXXXX").string();
-  path_ = mkdtemp(pattern.data());
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 TestJobs::TestJobs(const ScratchFolder& folder, int count, double duration, RecordingView& view) {
   for (int i = 0; i < count; ++i) {
     JobItem* job = NewJobItem();

@@ -10,6 +10,7 @@
 #include "app/job_item.h"
 #include "engine/conversion_driver.h"
 #include "engine/conversion_view.h"
+#include "scratch_folder.h"
 
 namespace orva::test {
 
@@ -46,19 +47,6 @@ class RecordingView : public ConversionView {
   int previewStops = 0;
   // Called after a row got a status; lets a test act between two jobs.
   std::function<void(int row, const std::string& text)> onRowStatus;
-};
-
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
 };
 
 // `count` jobs on sources "clip0.avi", ... in `folder`, each `duration`

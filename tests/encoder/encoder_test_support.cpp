@@ -12,22 +12,6 @@ namespace orva::encoder::test {
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "orva-encoder-XXXXXX").string();
-  path_ = mkdtemp(pattern.data());
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
-int TempFolder::fileCount() const {
-  int count = 0;
-  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(path_)) ++count;
-  return count;
-}
-
 std::string EncoderProgram() { return std::string(ORVA_PROGRAM_FOLDER) + "/cv.dat"; }
 
 namespace {
@@ -62,15 +46,6 @@ ChildResult RunChild(const std::string& commandLine, const std::string& input,
   PlatformClose(child.inputWrite);
   if (status.known) result.exitCode = status.exited ? status.code : 128 + status.signal;
   return result;
-}
-
-bool MakeClip(const std::string& path, double seconds) {
-  const std::string length = std::to_string(seconds);
-  const std::string command =
-      std::string(ORVA_FFMPEG) + " -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=" +
-      length + " -f lavfi -i sine=frequency=440:sample_rate=44100:duration=" + length +
-      " -ac 2 -c:v mpeg4 -q:v 3 -c:a pcm_s16le \"" + path + "\"";
-  return RunChild(command).exitCode == 0;
 }
 
 const std::string& SharedClip() {

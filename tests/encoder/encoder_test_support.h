@@ -4,22 +4,13 @@
 
 #include <string>
 
+#include "media_clip.h"
+#include "scratch_folder.h"
+
 namespace orva::encoder::test {
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-  const std::string& path() const { return path_; }
-  int fileCount() const;
-
- private:
-  std::string path_;
-};
+using orva::test::MakeClip;
+using TempFolder = orva::test::ScratchFolder;
 
 std::string EncoderProgram();  // the built cv.dat
 
@@ -33,10 +24,6 @@ struct ChildResult {
 // it ends.
 ChildResult RunChild(const std::string& commandLine, const std::string& input = "",
                      const std::string& writeAfter = "");
-
-// Makes a clip of `seconds` with a 320x240 25 fps test picture and a stereo
-// 44100 Hz tone, in the container of `path`'s extension; true on success.
-bool MakeClip(const std::string& path, double seconds);
 
 // The 2-second clip shared by the tests of this build, made once.
 const std::string& SharedClip();

@@ -1,0 +1,19 @@
+#include "media_clip.h"
+
+#include <cstdlib>
+
+namespace orva::test {
+
+bool RunFfmpeg(const std::string& arguments) {
+  const std::string command = std::string("\"") + ORVA_FFMPEG + "\" -v error -y " + arguments;
+  return std::system(command.c_str()) == 0;
+}
+
+bool MakeClip(const std::string& path, double seconds) {
+  const std::string length = std::to_string(seconds);
+  return RunFfmpeg("-f lavfi -i testsrc=size=320x240:rate=25:duration=" + length +
+                   " -f lavfi -i sine=frequency=440:sample_rate=44100:duration=" + length +
+                   " -ac 2 -c:v mpeg4 -q:v 3 -c:a aac -shortest \"" + path + "\"");
+}
+
+}  // namespace orva::test

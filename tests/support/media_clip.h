@@ -1,0 +1,15 @@
+// Test media, made by ffmpeg at test time.
+#pragma once
+
+#include <string>
+
+namespace orva::test {
+
+// Runs ffmpeg with the given arguments (after "-v error -y"); true on success.
+bool RunFfmpeg(const std::string& arguments);
+
+// A clip of `seconds` with a 320x240 25 fps test picture (MPEG-4) and a
+// stereo 44100 Hz tone (AAC), in the container of `path`'s extension.
+bool MakeClip(const std::string& path, double seconds);
+
+}  // namespace orva::test
