@@ -180,9 +180,15 @@ TEST_F(DriverTest, ARangeRunningPastTheSourceIsMeasuredAgainstWhatTheSourceHolds
   TestJobs jobs(folder, 1, 30, view);
   jobs[0].trim_begin = 20;
   jobs[0].trim_end = 40;  // ten seconds past the end of the source
-  convertAll(jobs, kReporter, "10 2 5");
-  EXPECT_EQ(view.status(0), kStatusSuccess);
+  SetFakeScript("10 10 1 1");  // reports the source's last ten seconds, then holds
+  ConversionDriver driver(view, kReporter);
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  ASSERT_TRUE(PollUntilEncoded(driver, 10));
+  driver.onProgressTimer();
   EXPECT_TRUE(sawSummaryWith("Completed:  100.00%"));
+  driver.stop();
+  ASSERT_TRUE(RunWhileTimersRun(driver, view));
+  EXPECT_EQ(view.status(0), kStatusSuccess);
 }
 
 TEST_F(DriverTest, AnEncoderThatEndsBadlyFailsWhateverItReported) {
