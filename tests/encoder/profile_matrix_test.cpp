@@ -156,6 +156,42 @@ TEST_P(ProfileMatrixTest, EveryChoiceGivesTheFileAskedFor) {
   for (const Choice& choice : ChoicesOf(profile)) convert(profile, choice);
 }
 
+// Runs `check` once for every item of `index`'s list but the chosen one,
+// then puts the chosen item back.
+template <typename Check>
+void ForEachOtherItem(OptionList list, std::int32_t& index, Check check) {
+  const std::int32_t chosen = index;
+  for (int item = 0; item < OptionCount(list); ++item) {
+    if (item == chosen) continue;
+    index = item;
+    check();
+  }
+  index = chosen;
+}
+
+// Every item of every option list of every codec entry, one at a time. Too
+// long for every run (about 2200 conversions); run it with
+// --gtest_also_run_disabled_tests after a change to the translations.
+TEST_P(ProfileMatrixTest, DISABLED_EveryOptionItemGivesTheFileAskedFor) {
+  Profile& profile = ProfileNumber(GetParam());
+  const Choice base{profile.videoCodecIndex, profile.audioCodecIndex, profile.extensionIndex};
+  for (int v = 0; v < profile.videoCodecCount; ++v) {
+    VideoCodecEntry& video = profile.videoCodecs[v];
+    const auto check = [&] { convert(profile, {v, base.audio, base.extension}); };
+    ForEachOtherItem(video.sizes, video.sizeIndex, check);
+    ForEachOtherItem(video.videoBitrates, video.videoBitrateIndex, check);
+    ForEachOtherItem(video.frameRates, video.frameRateIndex, check);
+    ForEachOtherItem(video.aspectRatios, video.aspectRatioIndex, check);
+  }
+  for (int a = 0; a < profile.audioCodecCount; ++a) {
+    AudioCodecEntry& audio = profile.audioCodecs[a];
+    const auto check = [&] { convert(profile, {base.video, a, base.extension}); };
+    ForEachOtherItem(audio.audioBitrates, audio.audioBitrateIndex, check);
+    ForEachOtherItem(audio.sampleRates, audio.sampleRateIndex, check);
+    ForEachOtherItem(audio.channels, audio.channelIndex, check);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Catalogue, ProfileMatrixTest, ::testing::Range(0, kBuiltInProfileCount),
                          [](const ::testing::TestParamInfo<int>& number) {
                            return "Profile" + std::to_string(number.param);
