@@ -76,6 +76,9 @@ void PlatformReleaseProcess(OsHandle& process, const ExitStatus& status);
 
 void PlatformSleep(int milliseconds);
 
+// Whether a process of that id is still alive (ours or another user's).
+bool PlatformProcessExists(long processId);
+
 // Folder of the running executable, without its final separator.
 std::string PlatformExecutableFolder();
 

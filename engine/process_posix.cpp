@@ -221,6 +221,10 @@ void PlatformSleep(int milliseconds) {
   if (milliseconds > 0) usleep(static_cast<useconds_t>(milliseconds) * 1000);
 }
 
+bool PlatformProcessExists(long processId) {
+  return processId > 0 && (kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM);
+}
+
 std::string PlatformExecutableFolder() {
   char path[PATH_MAX];
   const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);

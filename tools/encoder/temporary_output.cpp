@@ -1,8 +1,5 @@
 #include "tools/encoder/temporary_output.h"
 
-#include <signal.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,10 +28,6 @@ PathParts SplitOutput(const std::string& path) {
   parts.extension = ExtensionOf(name);
   parts.stem = name.substr(0, name.size() - parts.extension.size());
   return parts;
-}
-
-bool ProcessExists(long processId) {
-  return kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
 }
 
 // The process id in a temporary name of this output, or 0 when the name is
@@ -69,7 +62,7 @@ int RemoveStaleTemporaries(const std::string& outputPath) {
   int removed = 0;
   for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
     const long owner = OwnerOf(entries->path().filename().string(), parts);
-    if (owner <= 0 || ProcessExists(owner)) continue;
+    if (owner <= 0 || PlatformProcessExists(owner)) continue;
     std::error_code ignored;
     if (fs::remove(entries->path(), ignored)) ++removed;
   }
