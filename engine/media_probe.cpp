@@ -127,4 +127,29 @@ int ProbeAndAddFile(const char* path, JobList& jobs) {
 
 int ProbeAndAddFile(const char* path) { return ProbeAndAddFile(path, TheJobList()); }
 
+JobItem* MeasureFile(const char* path, const char* probeProgramPath, int& result) {
+  ProbeRecord record{};
+  ToolRunner runner;
+  runner.context = &record;
+  runner.descriptor = &kProbeDescriptor;
+  result = 1;
+  if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return nullptr;
+  if (std::strlen(probeProgramPath) >= sizeof runner.programPath) return nullptr;
+  std::snprintf(record.inputPath, sizeof record.inputPath, "%s", path);
+  std::snprintf(runner.programPath, sizeof runner.programPath, "%s", probeProgramPath);
+
+  if (runner.descriptor->buildCommand(runner) != 0) return nullptr;
+  if (!LaunchTool(runner)) {
+    runner.descriptor->onFinish(runner);
+    result = -1;
+    return nullptr;
+  }
+  while (PollTool(runner) == 0) {
+  }
+  runner.descriptor->onFinish(runner);
+  if (record.duration == 0) return nullptr;
+  result = 0;
+  return NewProbedJob(path, record);
+}
+
 }  // namespace orva

@@ -33,4 +33,9 @@ void ParseProbeReport(const char* report, ProbeRecord& record);
 int ProbeAndAddFile(const char* path, JobList& jobs);
 int ProbeAndAddFile(const char* path);  // into TheJobList()
 
+// Probes `path` with a runner of its own, so several files can be measured
+// at once on different threads. The new job (not in any list) or nullptr;
+// `result` as ProbeAndAddFile's.
+JobItem* MeasureFile(const char* path, const char* probeProgramPath, int& result);
+
 }  // namespace orva

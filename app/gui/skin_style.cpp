@@ -1,0 +1,67 @@
+#include "app/gui/skin_style.h"
+
+namespace orva {
+
+QColor SkinBodyColour() { return QColor(0x1E, 0x22, 0x2A); }
+QColor SkinTextColour() { return QColor(0xE6, 0xE9, 0xEF); }
+QColor SkinAccentColour() { return QColor(0x2B, 0xB3, 0xA3); }
+
+QString SkinWindowStyleSheet() {
+  return QStringLiteral(R"(
+QTreeWidget {
+  background: #262B35; alternate-background-color: #2A303B; color: #E6E9EF;
+  border: 1px solid #323846; font-size: 12px; outline: 0;
+  selection-background-color: #2BB3A3; selection-color: #0F1216;
+}
+QTreeWidget::item { height: 22px; }
+QTreeWidget::item:selected { background: #2BB3A3; color: #0F1216; }
+QHeaderView::section {
+  background: #1E222A; color: #9AA3B2; border: 0; border-bottom: 1px solid #323846;
+  padding: 3px 6px; font-size: 11px;
+}
+QComboBox {
+  background: #262B35; color: #E6E9EF; border: 1px solid #323846; border-radius: 4px;
+  padding: 1px 8px; font-size: 12px;
+}
+QComboBox:focus { border-color: #2BB3A3; }
+QComboBox:disabled { color: #9AA3B2; }
+QComboBox::drop-down { border: 0; width: 18px; }
+QComboBox QAbstractItemView {
+  background: #262B35; color: #E6E9EF; border: 1px solid #323846;
+  selection-background-color: #2BB3A3; selection-color: #0F1216;
+}
+QScrollBar:vertical { background: #262B35; width: 10px; margin: 0; }
+QScrollBar::handle:vertical { background: #3A4150; border-radius: 4px; min-height: 24px; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
+QScrollBar:horizontal { background: #262B35; height: 10px; margin: 0; }
+QScrollBar::handle:horizontal { background: #3A4150; border-radius: 4px; min-width: 24px; }
+QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }
+QMenu { background: #262B35; color: #E6E9EF; border: 1px solid #323846; }
+QMenu::item { padding: 4px 22px 4px 14px; }
+QMenu::item:selected { background: #2BB3A3; color: #0F1216; }
+QMenu::separator { height: 1px; background: #323846; margin: 3px 6px; }
+QToolTip { background: #262B35; color: #E6E9EF; border: 1px solid #323846; }
+)");
+}
+
+QString SkinDialogStyleSheet() {
+  return QStringLiteral(R"(
+QDialog { background: #1E222A; color: #E6E9EF; border: 1px solid #323846; }
+QLabel { color: #E6E9EF; }
+QGroupBox { color: #9AA3B2; border: 1px solid #323846; border-radius: 4px; margin-top: 8px; }
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
+QComboBox {
+  background: #262B35; color: #E6E9EF; border: 1px solid #323846; border-radius: 3px; padding: 1px 6px;
+}
+QComboBox:disabled { color: #5C6475; background: #22262F; }
+QComboBox QAbstractItemView {
+  background: #262B35; color: #E6E9EF; selection-background-color: #2BB3A3; selection-color: #0F1216;
+}
+QPushButton {
+  background: #2BB3A3; color: #0F1216; border: 0; border-radius: 4px; padding: 3px 14px; font-weight: 600;
+}
+QPushButton:focus { border: 1px solid #E6E9EF; }
+)");
+}
+
+}  // namespace orva

@@ -1,0 +1,54 @@
+#include "app/gui/wait_dlg.h"
+
+#include <QLabel>
+
+#include "app/add_files_worker.h"
+#include "app/gui/skin_style.h"
+
+namespace orva {
+
+CWaitDlg::CWaitDlg(QWidget* parent, const QString& message, AddFilesWorker& worker,
+                   std::function<void()> onTick)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      worker_(worker),
+      onTick_(std::move(onTick)) {
+  setModal(true);
+  setFixedSize(430, 150);
+  setStyleSheet(SkinDialogStyleSheet());
+  message_ = new QLabel(message, this);
+  message_->setGeometry(8, 10, 297, 21);
+  file_ = new QLabel(this);
+  file_->setGeometry(32, 114, 390, 20);
+  workerCheck_.setInterval(100);
+  secondsTick_.setInterval(500);
+  connect(&workerCheck_, &QTimer::timeout, this, &CWaitDlg::OnWorkerCheck);
+  connect(&secondsTick_, &QTimer::timeout, this, &CWaitDlg::OnSecondsTick);
+  workerCheck_.start();
+  secondsTick_.start();
+}
+
+QString CWaitDlg::fileLine() const { return file_->text(); }
+
+void CWaitDlg::reject() {
+  if (worker_.finished()) QDialog::reject();
+}
+
+void CWaitDlg::OnWorkerCheck() {
+  if (onTick_) onTick_();
+  if (worker_.finished()) accept();
+}
+
+void CWaitDlg::OnSecondsTick() {
+  const QString path = QString::fromStdString(worker_.currentFileText());
+  file_->setText(QStringLiteral("%1 [%2s]").arg(path).arg(ticks_ / 2));
+  ++ticks_;
+}
+
+void RunWithWaitDialog(QWidget* parent, AddFilesWorker& worker, const QString& message,
+                       const std::function<void()>& onTick) {
+  if (worker.finished()) return;
+  CWaitDlg dialog(parent, message, worker, onTick);
+  dialog.exec();
+}
+
+}  // namespace orva

@@ -1,0 +1,369 @@
+#include "app/gui/zoz_dlg.h"
+
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTreeWidget>
+#include <QWindow>
+#include <ctime>
+
+#include "app/gui/about_dlg.h"
+#include "app/gui/control_ids.h"
+#include "app/gui/first_paint_report.h"
+#include "app/gui/layout_table.h"
+#include "profiles/gui/profile_menu.h"
+#include "app/gui/skin_style.h"
+#include "app/program_pages.h"
+#include "app/string_table.h"
+#include "controls/bitmap_slider.h"
+#include "controls/est_progress_ctrl.h"
+#include "controls/gdip_button.h"
+#include "controls/preview_static.h"
+#include "controls/read_only_combo_box.h"
+#include "controls/skin_images.h"
+#include "controls/wx_static.h"
+#include "engine/media_probe.h"
+#include "engine/process.h"
+
+namespace orva {
+
+namespace {
+
+// The background colour that is not part of the window.
+constexpr QRgb kKeyColour = qRgb(175, 220, 226);
+
+constexpr QColor kSeekTransparent(238, 148, 20);
+constexpr QColor kVolumeTransparent(1, 22, 128);
+
+// Label text formats, as text-drawing flags.
+constexpr int kFormatCentred = 0x25;
+constexpr int kFormatRightSingleLine = 0x26;
+constexpr int kFormatRight = 0x02;
+constexpr int kFormatDefault = 36;
+
+struct ButtonImage {
+  int id;
+  int imageId;
+};
+
+constexpr ButtonImage ButtonImageTable[] = {
+    {IDC_ADD_FILE, kImgAddFile},     {IDC_DELETE, kImgDelete},       {IDC_CLEAR, kImgClear},
+    {IDC_EDIT_PROFILE, kImgEditProfile}, {IDC_BROWSE, kImgBrowse},   {IDC_OPEN_FOLDER, kImgOpen},
+    {IDC_CONVERT, kImgConvert},      {IDC_STOP_CONVERT, kImgStopConvert}, {IDC_PLAY, kImgPlay},
+    {IDC_STOP_PLAY, kImgStopPlay},   {IDC_PAUSE, kImgPause},         {IDC_MINIMISE, kImgMinimise},
+    {IDC_CLOSE, kImgClose},          {IDC_HOME, kImgHome},           {IDC_HELP, kImgHelp},
+};
+
+// Controls the window keeps hidden until their state shows them.
+constexpr int HiddenAtStart[] = {
+    IDC_STOP_CONVERT, IDC_PAUSE, IDC_JOB_LIST, IDC_PROGRESS, IDC_FILE_NAME, IDC_EXTENSION,
+    IDC_ELAPSED, IDC_REMAINING, IDC_CAPTION_PROFILE, IDC_CAPTION_DESTINATION,
+    IDC_CAPTION_FILE_NAME, IDC_CAPTION_EXTENSION, IDC_CAPTION_ELAPSED, IDC_CAPTION_REMAINING,
+    IDC_CAPTION_BEGIN, IDC_CAPTION_END, IDC_HOME_LINK, IDC_HELP_LINK,
+};
+
+}  // namespace
+
+ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWindowIcon(QIcon(QStringLiteral(":/icons/orva-video-converter.svg")));
+  RunStartup(options);
+  setWindowTitle(QString::fromUtf8(LoadString(kStrTitle)));
+  LoadBackground();
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setFixedSize(kWindowWidth, kWindowHeight);
+  setAcceptDrops(true);
+  setStyleSheet(SkinWindowStyleSheet());
+  CreateControls();
+  ApplyLayoutTable();
+  SetUpButtons();
+  for (int id : HiddenAtStart) control(id)->hide();
+  SetUpLabels();
+  SetUpDestinationCombo();
+  SetUpProfileCombo();
+  SetUpJobList();
+  SetUpSliders();
+  // Start in the idle display: switch both bits on, then off through the
+  // state routine.
+  uiState_ = kUiConverting | kUiPreviewLoaded;
+  SetUiState(kUiConverting, false);
+  SetUiState(kUiPreviewLoaded, false);
+
+  const std::string& folder = startup_.programFolder;
+  std::snprintf(ProbeRunner().programPath, kPathCapacity, "%s%cpb.dat", folder.c_str(), kPathSeparator);
+  driver_ = std::make_unique<ConversionDriver>(*this, folder + kPathSeparator + "cv.dat");
+  encoderWatchTimer_.setInterval(50);
+  progressTimer_.setInterval(100);
+  connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { driver_->onEncoderTimer(); });
+  connect(&progressTimer_, &QTimer::timeout, this, [this] { driver_->onProgressTimer(); });
+}
+
+ZozDlg::~ZozDlg() = default;
+
+void ZozDlg::RunStartup(const WindowOptions& options) {
+  uiState_ = 0;
+  currentJob_ = nullptr;
+  closingAllowed_ = false;
+  startup_ = RunStartupDataSteps(options.programFolder, options.userConfigFolder,
+                                 static_cast<std::int64_t>(std::time(nullptr)));
+  outputFolder_ = startup_.outputFolder;
+  // The version check and install report start here, beside the window.
+  profileMenu_ = BuildProfileMenu(this, startup_.profilePath, [this](int id) { SelectProfileById(id); });
+}
+
+void ZozDlg::LoadBackground() {
+  background_ = RenderSkinImage(kImgBackground, devicePixelRatioF());
+  const QImage plain = RenderSkinImage(kImgBackground, 1.0);
+  if (plain.isNull()) return;
+  // Pixels of the key colour are outside the window: they are not drawn and
+  // clicks on them reach whatever lies beneath.
+  setMask(QBitmap::fromImage(plain.createMaskFromColor(kKeyColour, Qt::MaskOutColor)));
+}
+
+CGdipButton* ZozDlg::AddButton(int id, int imageId) {
+  auto* button = new CGdipButton(id, this);
+  button->LoadStdImage(imageId);
+  const QString tip = QString::fromUtf8(LoadString(id));
+  if (!tip.isEmpty()) button->SetToolTipText(tip);
+  controls_[id] = button;
+  return button;
+}
+
+CwxStatic* ZozDlg::AddLabel(int id, const QString& text, int textFormat) {
+  auto* label = new CwxStatic(id, this);
+  label->setText(text);
+  label->SetTextFormat(textFormat);
+  label->SetTextColor(SkinTextColour());
+  controls_[id] = label;
+  return label;
+}
+
+void ZozDlg::CreateControls() {
+  for (const ButtonImage& entry : ButtonImageTable) AddButton(entry.id, entry.imageId);
+
+  jobList_ = new QTreeWidget(this);
+  controls_[IDC_JOB_LIST] = jobList_;
+  profileCombo_ = new CReadOnlyComboBox(this);
+  controls_[IDC_PROFILE_COMBO] = profileCombo_;
+  destination_ = new QComboBox(this);
+  controls_[IDC_DESTINATION] = destination_;
+  progress_ = new CEstProgressCtrl(this);
+  controls_[IDC_PROGRESS] = progress_;
+  seekSlider_ = new CBitmapSlider(IDC_SEEK_SLIDER, this);
+  controls_[IDC_SEEK_SLIDER] = seekSlider_;
+  volumeSlider_ = new CBitmapSlider(IDC_VOLUME_SLIDER, this);
+  controls_[IDC_VOLUME_SLIDER] = volumeSlider_;
+  preview_ = new CPreviewStatic(this);
+  controls_[IDC_PREVIEW] = preview_;
+
+  AddLabel(IDC_STATUS_LINE, {}, kFormatDefault);
+  AddLabel(IDC_FILE_NAME, {}, kFormatDefault);
+  AddLabel(IDC_EXTENSION, {}, kFormatDefault);
+  AddLabel(IDC_ELAPSED, {}, kFormatDefault);
+  AddLabel(IDC_REMAINING, {}, kFormatDefault);
+  AddLabel(IDC_CAPTION_PROFILE, QStringLiteral("Profile:"), kFormatRight);
+  AddLabel(IDC_CAPTION_DESTINATION, QStringLiteral("Destination:"), kFormatRight);
+  AddLabel(IDC_CAPTION_FILE_NAME, QStringLiteral("File Name:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_EXTENSION, QStringLiteral("Extension:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_ELAPSED, QStringLiteral("Elapsed Time:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_REMAINING, QStringLiteral("Time Remaining:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_BEGIN, QStringLiteral("Begin:"), kFormatDefault);
+  AddLabel(IDC_CAPTION_END, QStringLiteral("End:"), kFormatDefault);
+  AddLabel(IDC_TRIM_BEGIN, QStringLiteral("00:00:00.00"), kFormatCentred);
+  AddLabel(IDC_TRIM_END, QStringLiteral("00:00:00.00"), kFormatCentred);
+  AddLabel(IDC_PLAY_TIME, QStringLiteral("00:00:00 / 00:00:00"), kFormatCentred);
+  AddLabel(IDC_HOME_LINK, QStringLiteral("Home"), kFormatDefault);
+  AddLabel(IDC_HELP_LINK, QStringLiteral("Help"), kFormatDefault);
+}
+
+void ZozDlg::ApplyLayoutTable() {
+  for (const ControlPlace& place : LayoutTable) {
+    control(place.id)->setGeometry(place.x, place.y, place.width, place.height);
+  }
+}
+
+void ZozDlg::SetUpButtons() {
+  connect(button(IDC_ADD_FILE), &QAbstractButton::clicked, this, &ZozDlg::OnAddFiles);
+  connect(button(IDC_DELETE), &QAbstractButton::clicked, this, &ZozDlg::OnDeleteSelected);
+  connect(button(IDC_CLEAR), &QAbstractButton::clicked, this, &ZozDlg::OnClear);
+  connect(button(IDC_EDIT_PROFILE), &QAbstractButton::clicked, this, &ZozDlg::OnEditProfile);
+  connect(button(IDC_BROWSE), &QAbstractButton::clicked, this, &ZozDlg::OnBrowse);
+  connect(button(IDC_OPEN_FOLDER), &QAbstractButton::clicked, this, &ZozDlg::OnOpenFolder);
+  connect(button(IDC_CONVERT), &QAbstractButton::clicked, this, &ZozDlg::OnConvert);
+  connect(button(IDC_STOP_CONVERT), &QAbstractButton::clicked, this, &ZozDlg::OnStopConvert);
+  connect(button(IDC_MINIMISE), &QAbstractButton::clicked, this, &QWidget::showMinimized);
+  connect(button(IDC_CLOSE), &QAbstractButton::clicked, this, &QWidget::close);
+  connect(button(IDC_HOME), &QAbstractButton::clicked, this, [this] { OpenConfiguredPage(kStrHomePage); });
+  connect(button(IDC_HELP), &QAbstractButton::clicked, this,
+          [this] { OpenConfiguredPage(kStrProductPage); });
+}
+
+void ZozDlg::SetUpLabels() {
+  for (int id : {IDC_HOME_LINK, IDC_HELP_LINK}) static_cast<CwxStatic*>(control(id))->SetLink(true);
+  connect(static_cast<CwxStatic*>(control(IDC_HOME_LINK)), &CwxStatic::clicked, this,
+          [this] { OpenConfiguredPage(kStrHomePage); });
+  connect(static_cast<CwxStatic*>(control(IDC_HELP_LINK)), &CwxStatic::clicked, this,
+          [this] { OpenConfiguredPage(kStrProductPage); });
+}
+
+void ZozDlg::SetUpJobList() {
+  jobList_->setColumnCount(4);
+  jobList_->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Duration"),
+                             QStringLiteral("Output Size"), QStringLiteral("Status")});
+  jobList_->setRootIsDecorated(false);
+  jobList_->setUniformRowHeights(true);
+  jobList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  jobList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  jobList_->setAllColumnsShowFocus(true);
+  const int width = jobList_->width();
+  const int widths[] = {width / 2, width / 6, width / 6, width / 6};
+  for (int column = 0; column < 4; ++column) jobList_->setColumnWidth(column, widths[column]);
+  jobList_->header()->setStretchLastSection(false);
+  jobList_->viewport()->installEventFilter(this);
+}
+
+void ZozDlg::SetUpSliders() {
+  progress_->setRange(0, 10000);
+  seekSlider_->SetBitmapChannel(kImgSeekChannel, kImgSeekActive, kSeekTransparent);
+  seekSlider_->SetRange(0, 10000);
+  seekSlider_->SetPos(0);
+  seekSlider_->setCursor(Qt::PointingHandCursor);
+  seekSlider_->setEnabled(false);
+  volumeSlider_->SetBitmapChannel(kImgVolumeChannel, kImgVolumeActive, kVolumeTransparent);
+  volumeSlider_->SetRange(0, 256);
+  volumeSlider_->SetPos(0);
+  volumeSlider_->setEnabled(false);
+}
+
+QWidget* ZozDlg::control(int id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+CGdipButton* ZozDlg::button(int id) const { return static_cast<CGdipButton*>(control(id)); }
+CwxStatic* ZozDlg::label(int id) const { return static_cast<CwxStatic*>(control(id)); }
+
+void ZozDlg::SetUiState(int bit, bool on) {
+  const bool wasOn = (uiState_ & bit) != 0;
+  if (wasOn == on && bit != kUiPreviewPlaying) return;
+  uiState_ = on ? (uiState_ | bit) : (uiState_ & ~bit);
+  switch (bit) {
+    case kUiConverting:
+      if (on) {
+        progress_->show();
+        button(IDC_CONVERT)->hide();
+        button(IDC_STOP_CONVERT)->show();
+      } else {
+        label(IDC_STATUS_LINE)->setText({});
+        label(IDC_EXTENSION)->setText({});
+        label(IDC_REMAINING)->setText(QStringLiteral("00:00:00"));
+        label(IDC_ELAPSED)->setText(QStringLiteral("00:00:00"));
+        label(IDC_FILE_NAME)->setText(QStringLiteral("Finish"));
+        progress_->setValue(0);
+        progress_->hide();
+        button(IDC_STOP_CONVERT)->hide();
+        button(IDC_CONVERT)->show();
+      }
+      break;
+    case kUiPreviewLoaded:
+      seekSlider_->setEnabled(on);
+      volumeSlider_->setEnabled(on);
+      if (!on) {
+        button(IDC_PAUSE)->hide();
+        button(IDC_PLAY)->show();
+      }
+      volumeSlider_->SetPos(on ? volume_ : 0);
+      break;
+    case kUiPreviewPlaying:
+      button(on ? IDC_PLAY : IDC_PAUSE)->hide();
+      button(on ? IDC_PAUSE : IDC_PLAY)->show();
+      break;
+    default:
+      break;
+  }
+}
+
+void ZozDlg::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!background_.isNull()) {
+    painter.drawImage(QRect(0, 0, kWindowWidth, kWindowHeight), background_);
+  } else {
+    painter.fillRect(rect(), SkinBodyColour());
+  }
+  ReportFirstPaintOnce();
+}
+
+// The whole body drags the window: the desktop moves it when it can, else
+// the window follows the pointer itself.
+void ZozDlg::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+  dragging_ = true;
+  dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void ZozDlg::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_) move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void ZozDlg::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+
+void ZozDlg::contextMenuEvent(QContextMenuEvent* event) {
+  const QString text = QString::fromUtf8(LoadString(kStrAboutMenu));
+  if (text.isEmpty()) return;
+  QMenu menu(this);
+  menu.addAction(text, this, &ZozDlg::ShowAboutBox);
+  menu.exec(event->globalPos());
+}
+
+void ZozDlg::ShowAboutBox() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void ZozDlg::closeEvent(QCloseEvent* event) {
+  if (IsConverting()) {
+    if (!services_.askYesNo(this, QString::fromUtf8(LoadString(kStrStopFirst)), QStringLiteral("!Waring!"),
+                            true)) {
+      closingAllowed_ = false;
+      event->ignore();
+      return;
+    }
+    AbandonConversion();
+  }
+  stopPreview();
+  closingAllowed_ = true;
+  event->accept();
+}
+
+// Closing the window while converting ends the encoder at once and waits for
+// it, so no encoder outlives the window and no shortened file appears under
+// the output name.
+void ZozDlg::AbandonConversion() {
+  ToolRunner& runner = driver_->encoderRunner();
+  TerminateTool(runner);
+  for (int waited = 0; runner.process != kNoHandle && waited < 5000; waited += 10) {
+    if (PollTool(runner) == 1) break;
+    PlatformSleep(10);
+  }
+  stopTimers();
+}
+
+void ZozDlg::OpenConfiguredPage(int stringId) {
+  const QString address = QString::fromStdString(ProgramPageAddress(stringId));
+  if (!address.isEmpty()) services_.openUrl(QUrl(address));
+}
+
+void ZozDlg::OnOpenFolder() {
+  const QString folder = outputFolder_.empty() ? QDir::homePath() : QString::fromStdString(outputFolder_);
+  services_.openUrl(QUrl::fromLocalFile(folder));
+}
+
+}  // namespace orva

@@ -1,0 +1,174 @@
+// The program's main window: a frameless, skinned 770 x 550 window with the
+// job list, the preview area, the profile and destination choices and the
+// conversion controls. It routes each command to the core and shows what the
+// core reports; the work itself is done by the engine.
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/gui/window_services.h"
+#include "app/startup_data.h"
+#include "engine/conversion_driver.h"
+#include "engine/conversion_view.h"
+
+class QComboBox;
+class QMenu;
+class QTreeWidget;
+
+namespace orva {
+
+class CBitmapSlider;
+class CEstProgressCtrl;
+class CGdipButton;
+class CPreviewStatic;
+class CReadOnlyComboBox;
+class CwxStatic;
+struct JobItem;
+
+// Where the window finds its programs and keeps its data.
+struct WindowOptions {
+  std::string programFolder;     // the three external programs are here
+  std::string userConfigFolder;  // data files when the program folder is read-only
+};
+
+class ZozDlg : public QWidget, public ConversionView {
+  Q_OBJECT
+
+ public:
+  ZozDlg(const WindowOptions& options, WindowServices services, QWidget* parent = nullptr);
+  ~ZozDlg() override;
+
+  // Commands, as the buttons, the menus and the drop run them.
+  void OnAddFiles();
+  void AddDroppedFiles(const QStringList& paths);
+  void OnDeleteSelected();
+  void OnClear();
+  void OnEditProfile();
+  void OnBrowse();
+  void OnOpenFolder();
+  void OnConvert();
+  void OnStopConvert();
+  void OnRowClicked(int row);
+  void ShowProfileMenu();
+  void SelectProfileById(int id);
+  void ShowAboutBox();
+
+  // The state routine: sets or clears one of the kUi* bits and shows the
+  // controls that belong to the new state.
+  void SetUiState(int bit, bool on);
+  int uiState() const { return uiState_; }
+
+  // What tests and the start-up look at.
+  const StartupData& startupData() const { return startup_; }
+  const std::string& outputFolder() const { return outputFolder_; }
+  QWidget* control(int id) const;
+  QTreeWidget* jobListView() const { return jobList_; }
+  QComboBox* destinationCombo() const { return destination_; }
+  CReadOnlyComboBox* profileCombo() const { return profileCombo_; }
+  QMenu* profileMenu() const { return profileMenu_; }
+  JobItem* currentJob() const { return currentJob_; }
+  ConversionDriver& driver() { return *driver_; }
+
+  // ConversionView.
+  int rowCount() const override;
+  void setRowStatus(int row, const std::string& text) override;
+  void setFileName(const std::string& text) override;
+  void setExtensionChange(const std::string& text) override;
+  void setElapsed(const std::string& text) override;
+  void setRemaining(const std::string& text) override;
+  void setSummary(const std::string& text) override;
+  void setProgressPosition(int position) override;
+  void setConverting(bool converting) override;
+  bool askIgnoreNotWritable(const std::string& folder) override;
+  void startTimers() override;
+  void stopTimers() override;
+  void stopPreview() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Set-up, in the order the window runs it.
+  void RunStartup(const WindowOptions& options);
+  void CreateControls();
+  void ApplyLayoutTable();
+  void SetUpButtons();
+  void SetUpLabels();
+  void SetUpDestinationCombo();
+  void SetUpProfileCombo();
+  void SetUpJobList();
+  void SetUpSliders();
+  void LoadBackground();
+
+  CGdipButton* AddButton(int id, int imageId);
+  CGdipButton* button(int id) const;
+  CwxStatic* label(int id) const;
+  CwxStatic* AddLabel(int id, const QString& text, int textFormat);
+
+  // Destination.
+  void OnDestinationChanged(int index);
+  void OnDestinationActivated(int index);
+  int FindDestination(const QString& folder, int from) const;
+  int FindOrAppendDestination(const QString& folder);
+  void SelectDestination(int index);
+  void TakeOutputFolder(const QString& folder, bool save);
+
+  // Job list.
+  void AddFiles(const QStringList& paths);
+  void AppendJobRow(JobItem& job);
+  void WriteJobRow(JobItem& job);
+  void RefreshAllRows();
+  void AfterAdd(int previousCount);
+  void RefreshProfileSummary();
+
+  void AbandonConversion();
+
+  // Preview.
+  void StartPreviewOf(JobItem* job, bool paused);
+  void ResetPreviewDisplay();
+  bool IsConverting() const { return (uiState_ & kUiConverting) != 0; }
+  void OpenConfiguredPage(int stringId);
+
+  WindowServices services_;
+  StartupData startup_;
+  std::string outputFolder_;
+  int uiState_ = 0;
+  JobItem* currentJob_ = nullptr;
+  int volume_ = 256;
+  bool closingAllowed_ = false;
+  bool updatingDestination_ = false;
+
+  QImage background_;
+  QPoint dragOffset_;
+  bool dragging_ = false;
+
+  std::map<int, QWidget*> controls_;
+  QTreeWidget* jobList_ = nullptr;
+  QComboBox* destination_ = nullptr;
+  CReadOnlyComboBox* profileCombo_ = nullptr;
+  CEstProgressCtrl* progress_ = nullptr;
+  CBitmapSlider* seekSlider_ = nullptr;
+  CBitmapSlider* volumeSlider_ = nullptr;
+  CPreviewStatic* preview_ = nullptr;
+  QMenu* profileMenu_ = nullptr;
+
+  std::unique_ptr<ConversionDriver> driver_;
+  QTimer encoderWatchTimer_;
+  QTimer progressTimer_;
+};
+
+}  // namespace orva

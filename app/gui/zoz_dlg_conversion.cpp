@@ -1,0 +1,65 @@
+// Convert and Stop, and how the window shows a running conversion.
+#include <QTreeWidget>
+
+#include "app/gui/control_ids.h"
+#include "app/gui/zoz_dlg.h"
+#include "app/string_table.h"
+#include "controls/est_progress_ctrl.h"
+#include "controls/wx_static.h"
+
+namespace orva {
+
+void ZozDlg::OnConvert() {
+  if (IsConverting()) return;
+  driver_->convert(TheJobList().head);
+}
+
+void ZozDlg::OnStopConvert() { driver_->stop(); }
+
+int ZozDlg::rowCount() const { return jobList_->topLevelItemCount(); }
+
+void ZozDlg::setRowStatus(int row, const std::string& text) {
+  if (QTreeWidgetItem* item = jobList_->topLevelItem(row)) item->setText(3, QString::fromStdString(text));
+}
+
+// A new job starts with its file name: its estimate starts afresh too.
+void ZozDlg::setFileName(const std::string& text) {
+  label(IDC_FILE_NAME)->setText(QString::fromStdString(text));
+  progress_->ResetEstimate();
+}
+
+void ZozDlg::setExtensionChange(const std::string& text) {
+  label(IDC_EXTENSION)->setText(QString::fromStdString(text));
+}
+
+void ZozDlg::setElapsed(const std::string& text) { label(IDC_ELAPSED)->setText(QString::fromStdString(text)); }
+
+void ZozDlg::setRemaining(const std::string& text) {
+  label(IDC_REMAINING)->setText(QString::fromStdString(text));
+}
+
+void ZozDlg::setSummary(const std::string& text) {
+  label(IDC_STATUS_LINE)->setText(QString::fromStdString(text));
+}
+
+void ZozDlg::setProgressPosition(int position) { progress_->setValue(position); }
+
+void ZozDlg::setConverting(bool converting) { SetUiState(kUiConverting, converting); }
+
+bool ZozDlg::askIgnoreNotWritable(const std::string& folder) {
+  const QString text = QString::fromUtf8(LoadString(kStrNotWritable)) + QLatin1Char('\n') +
+                       QString::fromStdString(folder);
+  return services_.askYesNo(this, text, QStringLiteral("Error"), false);
+}
+
+void ZozDlg::startTimers() {
+  encoderWatchTimer_.start();
+  progressTimer_.start();
+}
+
+void ZozDlg::stopTimers() {
+  encoderWatchTimer_.stop();
+  progressTimer_.stop();
+}
+
+}  // namespace orva

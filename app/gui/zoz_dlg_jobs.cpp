@@ -1,0 +1,163 @@
+// The job list: adding files (dialog, drop, command line), the rows, Delete,
+// Clear and row clicks.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "app/add_files_worker.h"
+#include "app/gui/control_ids.h"
+#include "app/gui/wait_dlg.h"
+#include "app/gui/zoz_dlg.h"
+#include "app/job_rows.h"
+#include "app/string_table.h"
+#include "engine/media_probe.h"
+
+namespace orva {
+
+namespace {
+
+// A drop of more files than this is ignored whole.
+constexpr int kMaxDroppedFiles = 1023;
+
+enum JobColumn { kColumnName = 0, kColumnDuration = 1, kColumnSize = 2, kColumnStatus = 3 };
+
+QStringList LocalFiles(const QMimeData* mime) {
+  QStringList paths;
+  if (mime == nullptr) return paths;
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  return paths;
+}
+
+}  // namespace
+
+void ZozDlg::OnAddFiles() {
+  if (IsConverting()) return;
+  const QStringList chosen = services_.chooseFiles(this);
+  if (chosen.isEmpty()) return;
+  AddFiles(chosen);
+}
+
+void ZozDlg::AddDroppedFiles(const QStringList& paths) {
+  if (IsConverting() || paths.isEmpty() || paths.size() > kMaxDroppedFiles) return;
+  AddFiles(paths);
+}
+
+void ZozDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (!IsConverting() && event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void ZozDlg::dropEvent(QDropEvent* event) {
+  const QStringList paths = LocalFiles(event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  AddDroppedFiles(paths);
+}
+
+// Measures the files behind the wait dialog; rows appear in the order the
+// files were given, and a file the probe cannot measure is left out.
+void ZozDlg::AddFiles(const QStringList& paths) {
+  const int previousCount = TheJobList().count();
+  std::vector<std::string> files;
+  files.reserve(static_cast<std::size_t>(paths.size()));
+  for (const QString& path : paths) files.push_back(path.toStdString());
+
+  AddFilesWorker worker(std::move(files), ProbeRunner().programPath, DefaultProbeParallelism());
+  const auto takeJobs = [this, &worker] {
+    for (JobItem* job : worker.takeReadyJobs()) AppendJobRow(*job);
+  };
+  worker.start();
+  RunWithWaitDialog(this, worker, QString::fromUtf8(LoadString(kStrReadingFileInfo)), takeJobs);
+  takeJobs();
+  AfterAdd(previousCount);
+}
+
+void ZozDlg::AppendJobRow(JobItem& job) {
+  TheJobList().append(&job);
+  job.index = TheJobList().count() - 1;
+  jobList_->show();
+  auto* item = new QTreeWidgetItem(jobList_);
+  item->setText(kColumnStatus, QString::fromUtf8(kRowReady));
+  WriteJobRow(job);
+}
+
+void ZozDlg::WriteJobRow(JobItem& job) {
+  QTreeWidgetItem* item = jobList_->topLevelItem(job.index);
+  if (item == nullptr) return;
+  item->setText(kColumnName, QString::fromStdString(JobRowName(job)));
+  item->setText(kColumnDuration, QString::fromStdString(JobRowDuration(job)));
+  item->setText(kColumnSize, QString::fromUtf8(job.size_text));
+}
+
+void ZozDlg::RefreshAllRows() {
+  for (JobItem* job = TheJobList().head; job != nullptr; job = job->next) {
+    RefreshJob(*job, currentProfile);
+    WriteJobRow(*job);
+  }
+}
+
+void ZozDlg::AfterAdd(int previousCount) {
+  TheJobList().renumber();
+  SetOutputFolderOfAllJobs(TheJobList(), outputFolder_);
+  if (TheJobList().count() <= previousCount) return;
+  jobList_->clearSelection();
+  stopPreview();
+  currentJob_ = TheJobList().at(previousCount);
+  QTreeWidgetItem* first = jobList_->topLevelItem(previousCount);
+  jobList_->setCurrentItem(first);
+  first->setSelected(true);
+  jobList_->setFocus();
+  StartPreviewOf(currentJob_, true);
+}
+
+void ZozDlg::OnDeleteSelected() {
+  if (IsConverting()) return;
+  if ((uiState_ & kUiPreviewLoaded) != 0) stopPreview();
+  std::vector<int> rows;
+  for (QTreeWidgetItem* item : jobList_->selectedItems()) rows.push_back(jobList_->indexOfTopLevelItem(item));
+  std::sort(rows.rbegin(), rows.rend());
+  for (int row : rows) {
+    if (currentJob_ != nullptr && currentJob_->index == row) currentJob_ = nullptr;
+    delete jobList_->takeTopLevelItem(row);
+    TheJobList().removeAt(row);
+  }
+  TheJobList().renumber();
+  if (jobList_->topLevelItemCount() == 0) jobList_->hide();
+}
+
+void ZozDlg::OnClear() {
+  if (IsConverting()) return;
+  stopPreview();
+  TheJobList().freeAll();
+  jobList_->clear();
+  currentJob_ = nullptr;
+  jobList_->hide();
+}
+
+void ZozDlg::OnRowClicked(int row) {
+  if (row < 0) {
+    stopPreview();
+    ResetPreviewDisplay();
+    return;
+  }
+  if (currentJob_ != nullptr && currentJob_->index == row) return;
+  stopPreview();
+  currentJob_ = TheJobList().at(row);
+  if (!IsConverting()) StartPreviewOf(currentJob_, true);
+}
+
+// A mouse click on the list, on a row or beside the rows. Keyboard moves of
+// the selection do not change the preview.
+bool ZozDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == jobList_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton) OnRowClicked(jobList_->indexAt(mouse->position().toPoint()).row());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace orva

@@ -1,0 +1,175 @@
+#include "profiles/gui/profile_dlg.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+#include "app/gui/skin_style.h"
+#include "profiles/profile.h"
+
+namespace orva {
+
+namespace {
+
+// Dialog units of the dialog's 8-point font, in pixels at 96 dpi.
+int DluX(int units) { return static_cast<int>(std::lround(units * 1.5)); }
+int DluY(int units) { return static_cast<int>(std::lround(units * 1.625)); }
+
+class ComboTarget : public OptionTarget {
+ public:
+  explicit ComboTarget(QComboBox& combo) : combo_(combo) {}
+  void addItem(const char* text) override { combo_.addItem(QString::fromUtf8(text)); }
+  void selectItem(int index) override { combo_.setCurrentIndex(index < combo_.count() ? index : -1); }
+
+ private:
+  QComboBox& combo_;
+};
+
+void Fill(QComboBox* combo, OptionList list, int index) {
+  const QSignalBlocker quiet(combo);
+  combo->clear();
+  ComboTarget target(*combo);
+  FillComboFromOptionList(target, list, index);
+}
+
+VideoCodecEntry& VideoEntry() { return currentProfile->videoCodecs[currentProfile->videoCodecIndex]; }
+AudioCodecEntry& AudioEntry() { return currentProfile->audioCodecs[currentProfile->audioCodecIndex]; }
+
+}  // namespace
+
+CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Edit Profile"));
+  setFixedSize(DluX(254), DluY(247));
+  setStyleSheet(SkinDialogStyleSheet());
+
+  AddText(QStringLiteral("Profile Name:"), 7, 15, 44, 8);
+  name_ = new QLabel(QString::fromUtf8(currentProfile->name), this);
+  name_->setGeometry(DluX(61), DluY(15), DluX(186), DluY(8));
+  AddText(QStringLiteral("Extension:"), 16, 29, 35, 8);
+  QComboBox* extension = AddCombo(IDC_EXTENSION_COMBO, 61, 27, 104, 14);
+
+  auto* video = new QGroupBox(QStringLiteral("Video"), this);
+  video->setGeometry(DluX(7), DluY(42), DluX(240), DluY(90));
+  video->lower();
+  AddText(QStringLiteral("Video Codec:"), 19, 60, 43, 8);
+  QComboBox* videoCodec = AddCombo(IDC_VIDEO_CODEC_COMBO, 69, 58, 96, 14);
+  AddText(QStringLiteral("Size:"), 46, 82, 16, 8);
+  AddCombo(IDC_SIZE_COMBO, 69, 80, 48, 14);
+  AddText(QStringLiteral("BitRate:"), 142, 82, 27, 8);
+  AddCombo(IDC_VIDEO_BITRATE_COMBO, 174, 82, 48, 14);
+  AddText(QStringLiteral("AspectRatio:"), 20, 106, 42, 8);
+  AddCombo(IDC_ASPECT_COMBO, 69, 103, 48, 14);
+  AddText(QStringLiteral("FrameRate:"), 130, 106, 39, 8);
+  AddCombo(IDC_FRAME_RATE_COMBO, 174, 103, 48, 14);
+
+  auto* audio = new QGroupBox(QStringLiteral("Audio"), this);
+  audio->setGeometry(DluX(7), DluY(141), DluX(240), DluY(76));
+  audio->lower();
+  AddText(QStringLiteral("Audio Codec:"), 18, 159, 44, 8);
+  QComboBox* audioCodec = AddCombo(IDC_AUDIO_CODEC_COMBO, 69, 157, 96, 14);
+  AddText(QStringLiteral("BitRate:"), 35, 180, 27, 8);
+  AddCombo(IDC_AUDIO_BITRATE_COMBO, 69, 177, 48, 14);
+  AddText(QStringLiteral("SampleRate:"), 127, 180, 42, 8);
+  AddCombo(IDC_SAMPLE_RATE_COMBO, 174, 177, 48, 14);
+  AddText(QStringLiteral("Channels:"), 29, 201, 33, 8);
+  AddCombo(IDC_CHANNELS_COMBO, 69, 199, 48, 14);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setGeometry(DluX(197), DluY(226), DluX(50), DluY(14));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  Fill(extension, currentProfile->extensions, currentProfile->extensionIndex);
+  if (currentProfile->videoCodecCount == 0) {
+    for (int id : {IDC_VIDEO_CODEC_COMBO, IDC_SIZE_COMBO, IDC_VIDEO_BITRATE_COMBO, IDC_FRAME_RATE_COMBO,
+                   IDC_ASPECT_COMBO}) {
+      combo(id)->setEnabled(false);
+    }
+  } else {
+    const QSignalBlocker quiet(videoCodec);
+    for (int i = 0; i < currentProfile->videoCodecCount; ++i) {
+      videoCodec->addItem(QString::fromUtf8(currentProfile->videoCodecs[i].displayName));
+    }
+    const int index = currentProfile->videoCodecIndex;
+    videoCodec->setCurrentIndex(index < currentProfile->videoCodecCount ? index : 0);
+    FillVideoOptions();
+  }
+  {
+    const QSignalBlocker quiet(audioCodec);
+    for (int i = 0; i < currentProfile->audioCodecCount; ++i) {
+      audioCodec->addItem(QString::fromUtf8(currentProfile->audioCodecs[i].displayName));
+    }
+    const int index = currentProfile->audioCodecIndex;
+    audioCodec->setCurrentIndex(index < currentProfile->audioCodecCount ? index : 0);
+  }
+  FillAudioOptions();
+}
+
+QComboBox* CProfileDlg::AddCombo(int id, int left, int top, int width, int height) {
+  auto* combo = new QComboBox(this);
+  combo->setGeometry(DluX(left), DluY(top), DluX(width), DluY(height));
+  combo->setObjectName(QString::number(id));
+  combos_[comboCount_] = combo;
+  comboIds_[comboCount_] = id;
+  ++comboCount_;
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, id](int index) { OnChanged(id, index); });
+  return combo;
+}
+
+void CProfileDlg::AddText(const QString& text, int left, int top, int width, int height) {
+  auto* label = new QLabel(text, this);
+  label->setGeometry(DluX(left), DluY(top) - 2, DluX(width) + 6, DluY(height) + 4);
+}
+
+QComboBox* CProfileDlg::combo(int id) const {
+  for (int i = 0; i < comboCount_; ++i) {
+    if (comboIds_[i] == id) return combos_[i];
+  }
+  return nullptr;
+}
+
+QString CProfileDlg::profileName() const { return name_->text(); }
+
+void CProfileDlg::FillVideoOptions() {
+  const VideoCodecEntry& entry = VideoEntry();
+  Fill(combo(IDC_SIZE_COMBO), entry.sizes, entry.sizeIndex);
+  Fill(combo(IDC_VIDEO_BITRATE_COMBO), entry.videoBitrates, entry.videoBitrateIndex);
+  Fill(combo(IDC_FRAME_RATE_COMBO), entry.frameRates, entry.frameRateIndex);
+  Fill(combo(IDC_ASPECT_COMBO), entry.aspectRatios, entry.aspectRatioIndex);
+}
+
+void CProfileDlg::FillAudioOptions() {
+  const AudioCodecEntry& entry = AudioEntry();
+  Fill(combo(IDC_AUDIO_BITRATE_COMBO), entry.audioBitrates, entry.audioBitrateIndex);
+  Fill(combo(IDC_SAMPLE_RATE_COMBO), entry.sampleRates, entry.sampleRateIndex);
+  Fill(combo(IDC_CHANNELS_COMBO), entry.channels, entry.channelIndex);
+}
+
+// Every choice goes into the profile at once; OK, Esc and the close box all
+// keep it.
+void CProfileDlg::OnChanged(int id, int index) {
+  if (index < 0) return;
+  switch (id) {
+    case IDC_EXTENSION_COMBO: currentProfile->extensionIndex = index; break;
+    case IDC_VIDEO_CODEC_COMBO:
+      currentProfile->videoCodecIndex = index;
+      FillVideoOptions();
+      break;
+    case IDC_SIZE_COMBO: VideoEntry().sizeIndex = index; break;
+    case IDC_VIDEO_BITRATE_COMBO: VideoEntry().videoBitrateIndex = index; break;
+    case IDC_FRAME_RATE_COMBO: VideoEntry().frameRateIndex = index; break;
+    case IDC_ASPECT_COMBO: VideoEntry().aspectRatioIndex = index; break;
+    case IDC_AUDIO_CODEC_COMBO:
+      currentProfile->audioCodecIndex = index;
+      FillAudioOptions();
+      break;
+    case IDC_AUDIO_BITRATE_COMBO: AudioEntry().audioBitrateIndex = index; break;
+    case IDC_SAMPLE_RATE_COMBO: AudioEntry().sampleRateIndex = index; break;
+    case IDC_CHANNELS_COMBO: AudioEntry().channelIndex = index; break;
+    default: break;
+  }
+}
+
+}  // namespace orva
