@@ -46,6 +46,7 @@ constexpr int kFormatCentred = 0x25;
 constexpr int kFormatRightSingleLine = 0x26;
 constexpr int kFormatRight = 0x02;
 constexpr int kFormatDefault = 36;
+constexpr int kTimeFontPixels = 9;
 
 struct ButtonImage {
   int id;
@@ -105,7 +106,9 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   connect(&progressTimer_, &QTimer::timeout, this, [this] { driver_->onProgressTimer(); });
 }
 
-ZozDlg::~ZozDlg() = default;
+ZozDlg::~ZozDlg() {
+  if (driver_ && driver_->converting()) AbandonConversion();
+}
 
 void ZozDlg::RunStartup(const WindowOptions& options) {
   uiState_ = 0;
@@ -123,8 +126,9 @@ void ZozDlg::LoadBackground() {
   const QImage plain = RenderSkinImage(kImgBackground, 1.0);
   if (plain.isNull()) return;
   // Pixels of the key colour are outside the window: they are not drawn and
-  // clicks on them reach whatever lies beneath.
-  setMask(QBitmap::fromImage(plain.createMaskFromColor(kKeyColour, Qt::MaskOutColor)));
+  // clicks on them reach whatever lies beneath. (A bitmap made from a mask
+  // image keeps the pixels that are clear in the image.)
+  setMask(QBitmap::fromImage(plain.createMaskFromColor(kKeyColour, Qt::MaskInColor)));
 }
 
 CGdipButton* ZozDlg::AddButton(int id, int imageId) {
@@ -176,9 +180,11 @@ void ZozDlg::CreateControls() {
   AddLabel(IDC_CAPTION_REMAINING, QStringLiteral("Time Remaining:"), kFormatRightSingleLine);
   AddLabel(IDC_CAPTION_BEGIN, QStringLiteral("Begin:"), kFormatDefault);
   AddLabel(IDC_CAPTION_END, QStringLiteral("End:"), kFormatDefault);
-  AddLabel(IDC_TRIM_BEGIN, QStringLiteral("00:00:00.00"), kFormatCentred);
-  AddLabel(IDC_TRIM_END, QStringLiteral("00:00:00.00"), kFormatCentred);
-  AddLabel(IDC_PLAY_TIME, QStringLiteral("00:00:00 / 00:00:00"), kFormatCentred);
+  // The time labels are 11 pixels high: their text is small to fit.
+  for (int id : {IDC_TRIM_BEGIN, IDC_TRIM_END}) {
+    AddLabel(id, QStringLiteral("00:00:00.00"), kFormatCentred)->SetFontHeight(kTimeFontPixels);
+  }
+  AddLabel(IDC_PLAY_TIME, QStringLiteral("00:00:00 / 00:00:00"), kFormatCentred)->SetFontHeight(kTimeFontPixels);
   AddLabel(IDC_HOME_LINK, QStringLiteral("Home"), kFormatDefault);
   AddLabel(IDC_HELP_LINK, QStringLiteral("Help"), kFormatDefault);
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/gui/control_ids.h"
 #include "app/gui/window_services.h"
 #include "app/startup_data.h"
 #include "engine/conversion_driver.h"
@@ -58,6 +59,10 @@ class ZozDlg : public QWidget, public ConversionView {
   void ShowProfileMenu();
   void SelectProfileById(int id);
   void ShowAboutBox();
+  // Rewrites a job's row (name with its range, duration, size estimate), or
+  // every row with the profile in use.
+  void WriteJobRow(JobItem& job);
+  void RefreshAllRows();
 
   // The state routine: sets or clears one of the kUi* bits and shows the
   // controls that belong to the new state.
@@ -130,8 +135,6 @@ class ZozDlg : public QWidget, public ConversionView {
   // Job list.
   void AddFiles(const QStringList& paths);
   void AppendJobRow(JobItem& job);
-  void WriteJobRow(JobItem& job);
-  void RefreshAllRows();
   void AfterAdd(int previousCount);
   void RefreshProfileSummary();
 

@@ -1,0 +1,140 @@
+// The job list in the window: adding, rows, delete, clear, the whole road.
+#include <QCoreApplication>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "app/gui/control_ids.h"
+#include "app/job_item.h"
+#include "media_clip.h"
+#include "window_fixture.h"
+
+namespace orva::test {
+namespace {
+
+using JobListWindow = WindowTest;
+
+TEST_F(JobListWindow, FilesFromTheDialogAppearInItsOrderEachReady) {
+  ZozDlg& window = OpenWindow();
+  desktop_->fileAnswers = {{QString::fromStdString(Clip("b.mp4", 2)), QString::fromStdString(Clip("a.mkv", 1)),
+                            QString::fromStdString(Clip("c.avi", 3))}};
+  window.OnAddFiles();
+  ASSERT_EQ(Rows(), 3);
+  EXPECT_EQ(Row(0, 0), "b");
+  EXPECT_EQ(Row(1, 0), "a");
+  EXPECT_EQ(Row(2, 0), "c");
+  EXPECT_EQ(Row(0, 1), "00:00:02.00");
+  EXPECT_EQ(Row(2, 3), "Ready");
+  EXPECT_NE(Row(0, 2), "");
+  EXPECT_FALSE(window.jobListView()->isHidden());
+  // The first new job is the current one, selected.
+  ASSERT_NE(window.currentJob(), nullptr);
+  EXPECT_STREQ(window.currentJob()->name, "b");
+  EXPECT_TRUE(window.jobListView()->topLevelItem(0)->isSelected());
+  // Every job converts into the destination.
+  EXPECT_EQ(std::string(TheJobList().at(2)->out_dir), videos_.path());
+
+  // A second add makes its first file the current job.
+  window.AddDroppedFiles({QString::fromStdString(Clip("d.mp4", 1))});
+  ASSERT_EQ(Rows(), 4);
+  EXPECT_STREQ(window.currentJob()->name, "d");
+  EXPECT_FALSE(window.jobListView()->topLevelItem(0)->isSelected());
+}
+
+TEST_F(JobListWindow, DroppedFilesMayComeFromSeveralFolders) {
+  ZozDlg& window = OpenWindow();
+  ScratchFolder other;
+  window.AddDroppedFiles({QString::fromStdString(Clip("one.mp4", 1)),
+                          QString::fromStdString(Clip("two.mp4", 1, &other))});
+  ASSERT_EQ(Rows(), 2);
+  EXPECT_EQ(std::string(TheJobList().at(1)->dir), other.path() + "/");
+}
+
+TEST_F(JobListWindow, FilesWithoutADurationAddNothingAndSayNothing) {
+  ZozDlg& window = OpenWindow();
+  media_.touch("notes.txt");
+  ASSERT_TRUE(RunFfmpeg("-f lavfi -i color=c=red:size=32x32 -frames:v 1 " + media_.file("still.png")));
+  window.AddDroppedFiles({QString::fromStdString(media_.file("notes.txt")),
+                          QString::fromStdString(media_.file("still.png"))});
+  EXPECT_EQ(Rows(), 0);
+  EXPECT_TRUE(window.jobListView()->isHidden());
+  EXPECT_TRUE(desktop_->questions.empty());
+  EXPECT_EQ(window.currentJob(), nullptr);
+}
+
+TEST_F(JobListWindow, OversizedDropIsIgnoredWhole) {
+  ZozDlg& window = OpenWindow();
+  QStringList many;
+  const QString clip = QString::fromStdString(Clip("a.mp4", 1));
+  for (int i = 0; i < 1024; ++i) many << clip;
+  window.AddDroppedFiles(many);
+  EXPECT_EQ(Rows(), 0);
+}
+
+TEST_F(JobListWindow, TrimmedRowShowsItsRangeAndLength) {
+  ZozDlg& window = OpenWindow();
+  window.AddDroppedFiles({QString::fromStdString(Clip("clip.mp4", 30))});
+  JobItem& job = *TheJobList().at(0);
+  const std::string fullSize = Row(0, 2);
+  job.trim_begin = 10;
+  job.trim_end = 20;
+  window.RefreshAllRows();
+  EXPECT_EQ(Row(0, 0), "clip[00:00:10.00 - 00:00:20.00]");
+  EXPECT_EQ(Row(0, 1), "00:00:10.00");
+  EXPECT_NE(Row(0, 2), fullSize);
+}
+
+TEST_F(JobListWindow, DeletingRowsOneAndThreeOfFiveKeepsTheRestInOrder) {
+  ZozDlg& window = OpenWindow();
+  QStringList files;
+  for (const char* name : {"r0", "r1", "r2", "r3", "r4"}) {
+    files << QString::fromStdString(Clip(std::string(name) + ".mp4", 1));
+  }
+  window.AddDroppedFiles(files);
+  ASSERT_EQ(Rows(), 5);
+  window.jobListView()->clearSelection();
+  window.jobListView()->topLevelItem(1)->setSelected(true);
+  window.jobListView()->topLevelItem(3)->setSelected(true);
+  window.OnDeleteSelected();
+  ASSERT_EQ(Rows(), 3);
+  EXPECT_EQ(Row(0, 0), "r0");
+  EXPECT_EQ(Row(1, 0), "r2");
+  EXPECT_EQ(Row(2, 0), "r4");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(TheJobList().at(i)->index, i);
+  EXPECT_STREQ(TheJobList().at(1)->name, "r2");
+
+  window.OnClear();
+  EXPECT_EQ(Rows(), 0);
+  EXPECT_EQ(TheJobList().count(), 0);
+  EXPECT_EQ(window.currentJob(), nullptr);
+  EXPECT_TRUE(window.jobListView()->isHidden());
+}
+
+TEST_F(JobListWindow, RowClicksChooseTheCurrentJob) {
+  ZozDlg& window = OpenWindow();
+  window.AddDroppedFiles({QString::fromStdString(Clip("a.mp4", 1)), QString::fromStdString(Clip("b.mp4", 1))});
+  window.OnRowClicked(1);
+  EXPECT_STREQ(window.currentJob()->name, "b");
+  window.OnRowClicked(-1);
+  EXPECT_STREQ(window.currentJob()->name, "b");
+}
+
+// The whole road: two files, Convert, two playable outputs.
+TEST_F(JobListWindow, ConvertsEveryRowIntoTheDestination) {
+  ZozDlg& window = OpenWindow();
+  window.AddDroppedFiles({QString::fromStdString(Clip("first.mkv", 2)),
+                          QString::fromStdString(Clip("second.mkv", 2))});
+  ASSERT_EQ(Rows(), 2);
+  window.OnConvert();
+  for (int waited = 0; (window.uiState() & kUiConverting) != 0 && waited < 60000; waited += 20) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  EXPECT_EQ(window.uiState() & kUiConverting, 0);
+  EXPECT_EQ(Row(0, 3), "Success!");
+  EXPECT_EQ(Row(1, 3), "Success!");
+  EXPECT_TRUE(std::filesystem::exists(videos_.file("first.mp4")));
+  EXPECT_TRUE(std::filesystem::exists(videos_.file("second.mp4")));
+  EXPECT_EQ(window.control(IDC_FILE_NAME)->property("text").toString(), "Finish");
+}
+
+}  // namespace
+}  // namespace orva::test

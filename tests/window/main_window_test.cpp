@@ -1,0 +1,217 @@
+// The main window: layout, state routine, destination, close question.
+#include <QAbstractButton>
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QTreeWidget>
+#include <filesystem>
+#include <thread>
+
+#include "app/data_files.h"
+#include "app/gui/control_ids.h"
+#include "app/gui/layout_table.h"
+#include "controls/bitmap_slider.h"
+#include "engine/process.h"
+#include "media_clip.h"
+#include "window_fixture.h"
+
+namespace orva::test {
+namespace {
+
+using MainWindow = WindowTest;
+
+bool Shown(ZozDlg& window, int id) { return !window.control(id)->isHidden(); }
+
+TEST_F(MainWindow, EveryControlSitsWhereTheLayoutTablePutsIt) {
+  ZozDlg& window = OpenWindow();
+  EXPECT_EQ(window.size(), QSize(770, 550));
+  for (const ControlPlace& place : LayoutTable) {
+    ASSERT_NE(window.control(place.id), nullptr) << place.id;
+    EXPECT_EQ(window.control(place.id)->geometry(), QRect(place.x, place.y, place.width, place.height))
+        << "control " << place.id;
+  }
+  // The key-coloured corners are cut out of the window's shape.
+  const QRegion shape = window.mask();
+  EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+  EXPECT_FALSE(shape.contains(QPoint(769, 549)));
+  EXPECT_TRUE(shape.contains(QPoint(385, 275)));
+  EXPECT_TRUE(shape.contains(QPoint(10, 0)));
+}
+
+TEST_F(MainWindow, StartsIdleWithTheStartControlsShown) {
+  ZozDlg& window = OpenWindow();
+  EXPECT_EQ(window.uiState(), 0);
+  for (int id : {IDC_ADD_FILE, IDC_CONVERT, IDC_PLAY, IDC_STOP_PLAY, IDC_PREVIEW, IDC_TRIM_BEGIN}) {
+    EXPECT_TRUE(Shown(window, id)) << id;
+  }
+  for (int id : {IDC_STOP_CONVERT, IDC_PAUSE, IDC_JOB_LIST, IDC_PROGRESS, IDC_FILE_NAME, IDC_HOME_LINK}) {
+    EXPECT_FALSE(Shown(window, id)) << id;
+  }
+  EXPECT_FALSE(window.control(IDC_SEEK_SLIDER)->isEnabled());
+  EXPECT_FALSE(window.control(IDC_VOLUME_SLIDER)->isEnabled());
+}
+
+TEST_F(MainWindow, StateRoutineShowsWhatEachBitNeeds) {
+  ZozDlg& window = OpenWindow();
+  window.SetUiState(kUiConverting, true);
+  EXPECT_TRUE(Shown(window, IDC_PROGRESS));
+  EXPECT_TRUE(Shown(window, IDC_STOP_CONVERT));
+  EXPECT_FALSE(Shown(window, IDC_CONVERT));
+  window.setSummary("Completed:  50.00%    (1/2)");
+  window.SetUiState(kUiConverting, false);
+  EXPECT_FALSE(Shown(window, IDC_PROGRESS));
+  EXPECT_TRUE(Shown(window, IDC_CONVERT));
+  EXPECT_FALSE(Shown(window, IDC_STOP_CONVERT));
+  EXPECT_EQ(window.control(IDC_STATUS_LINE)->property("text").toString(), "");
+
+  window.SetUiState(kUiPreviewLoaded, true);
+  EXPECT_TRUE(window.control(IDC_SEEK_SLIDER)->isEnabled());
+  EXPECT_EQ(static_cast<CBitmapSlider*>(window.control(IDC_VOLUME_SLIDER))->GetPos(), 256);
+  window.SetUiState(kUiPreviewPlaying, true);
+  EXPECT_TRUE(Shown(window, IDC_PAUSE));
+  EXPECT_FALSE(Shown(window, IDC_PLAY));
+  window.SetUiState(kUiPreviewPlaying, false);
+  EXPECT_TRUE(Shown(window, IDC_PLAY));
+  EXPECT_FALSE(Shown(window, IDC_PAUSE));
+  window.SetUiState(kUiPreviewPlaying, true);
+  window.SetUiState(kUiPreviewLoaded, false);
+  EXPECT_TRUE(Shown(window, IDC_PLAY));
+  EXPECT_FALSE(Shown(window, IDC_PAUSE));
+  EXPECT_FALSE(window.control(IDC_VOLUME_SLIDER)->isEnabled());
+  EXPECT_EQ(static_cast<CBitmapSlider*>(window.control(IDC_VOLUME_SLIDER))->GetPos(), 0);
+}
+
+TEST_F(MainWindow, DestinationStartsOnTheVideoFolderWithoutASavedOne) {
+  ZozDlg& window = OpenWindow();
+  EXPECT_EQ(window.destinationCombo()->count(), 3);
+  EXPECT_EQ(window.destinationCombo()->itemText(0), "Browse...");
+  EXPECT_EQ(window.destinationCombo()->itemText(1), "Save in the same folder as the original file");
+  EXPECT_EQ(window.destinationCombo()->currentIndex(), 2);
+  EXPECT_EQ(window.outputFolder(), videos_.path());
+  EXPECT_FALSE(std::filesystem::exists(program_.file("outpath.dat")));
+}
+
+TEST_F(MainWindow, SavedFolderThatIsGoneFallsBackToTheVideoFolder) {
+  WriteTextFile(program_.file("outpath.dat").c_str(), media_.file("deleted"));
+  EXPECT_EQ(OpenWindow().outputFolder(), videos_.path());
+  WriteTextFile(program_.file("outpath.dat").c_str(), "/proc");
+  EXPECT_EQ(OpenWindow().outputFolder(), videos_.path());
+}
+
+TEST_F(MainWindow, BrowseCancelledChangesNothing) {
+  ZozDlg& window = OpenWindow();
+  window.OnBrowse();
+  EXPECT_EQ(desktop_->folderDialogs, 1);
+  EXPECT_EQ(window.outputFolder(), videos_.path());
+  EXPECT_EQ(window.destinationCombo()->count(), 3);
+  EXPECT_FALSE(std::filesystem::exists(program_.file("outpath.dat")));
+}
+
+TEST_F(MainWindow, BrowsingToAListedFolderSelectsItsEntry) {
+  ZozDlg& window = OpenWindow();
+  desktop_->folderAnswers = {QString::fromStdString(media_.path()), QString::fromStdString(videos_.path() + "/")};
+  window.OnBrowse();
+  EXPECT_EQ(window.destinationCombo()->count(), 4);
+  EXPECT_EQ(window.destinationCombo()->currentIndex(), 3);
+  EXPECT_EQ(window.outputFolder(), media_.path());
+  EXPECT_EQ(ReadWholeFile(program_.file("outpath.dat").c_str()).value_or(""), media_.path());
+
+  window.OnBrowse();  // the video folder again, with a trailing separator
+  EXPECT_EQ(window.destinationCombo()->count(), 4);
+  EXPECT_EQ(window.destinationCombo()->currentIndex(), 2);
+  EXPECT_EQ(window.outputFolder(), videos_.path());
+}
+
+TEST_F(MainWindow, SameFolderChoiceIsNotSavedSoARestartRestoresThePickedFolder) {
+  ZozDlg& window = OpenWindow();
+  desktop_->folderAnswers = {QString::fromStdString(media_.path())};
+  window.OnBrowse();
+  window.destinationCombo()->setCurrentIndex(1);
+  EXPECT_EQ(window.outputFolder(), "");
+
+  ZozDlg& restarted = OpenWindow();
+  EXPECT_EQ(restarted.outputFolder(), media_.path());
+  EXPECT_EQ(restarted.destinationCombo()->currentText().toStdString(), media_.path());
+}
+
+TEST_F(MainWindow, ChoosingBrowseInTheListAsksForAFolder) {
+  ZozDlg& window = OpenWindow();
+  QComboBox* combo = window.destinationCombo();
+  // Cancelled: the current destination stays selected.
+  combo->setCurrentIndex(0);
+  emit combo->activated(0);
+  EXPECT_EQ(combo->currentIndex(), 2);
+  EXPECT_EQ(window.outputFolder(), videos_.path());
+
+  desktop_->folderAnswers = {QString::fromStdString(media_.path())};
+  combo->setCurrentIndex(0);
+  emit combo->activated(0);
+  EXPECT_EQ(combo->currentText().toStdString(), media_.path());
+  EXPECT_EQ(ReadWholeFile(program_.file("outpath.dat").c_str()).value_or(""), media_.path());
+}
+
+TEST_F(MainWindow, HomeAndHelpOpenOnlyConfiguredPages) {
+  ZozDlg& window = OpenWindow();
+  qputenv("ORVA_HOME_URL", "");
+  static_cast<QAbstractButton*>(window.control(IDC_HOME))->click();
+  EXPECT_TRUE(desktop_->openedUrls.empty());
+  qputenv("ORVA_HOME_URL", "https://home.example/");
+  static_cast<QAbstractButton*>(window.control(IDC_HOME))->click();
+  qunsetenv("ORVA_HOME_URL");
+  ASSERT_EQ(desktop_->openedUrls.size(), 1u);
+  EXPECT_EQ(desktop_->openedUrls[0].toString(), "https://home.example/");
+}
+
+TEST_F(MainWindow, ButtonsAnswerTheKeyboard) {
+  ZozDlg& window = OpenWindow();
+  window.show();
+  auto* open = static_cast<QAbstractButton*>(window.control(IDC_OPEN_FOLDER));
+  open->setFocus();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(open, &enter);
+  QKeyEvent enterUp(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(open, &enterUp);
+  ASSERT_EQ(desktop_->openedUrls.size(), 1u);
+  EXPECT_EQ(desktop_->openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(videos_.path())));
+  EXPECT_EQ(open->accessibleName(), "Open Folder");
+}
+
+// A conversion long enough to be running when the window is closed.
+class ClosingWhileConverting : public WindowTest {
+ protected:
+  void StartLongConversion() {
+    const std::string clip = media_.file("long.mkv");
+    ASSERT_TRUE(RunFfmpeg("-f lavfi -i testsrc=size=640x480:rate=25:duration=120 -c:v mpeg4 -q:v 2 " + clip));
+    ZozDlg& window = OpenWindow();
+    window.AddDroppedFiles({QString::fromStdString(clip)});
+    ASSERT_EQ(Rows(), 1);
+    window.OnConvert();
+    ASSERT_TRUE(window.uiState() & kUiConverting);
+    encoderPid_ = window.driver().encoderRunner().processId;
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  long encoderPid_ = 0;
+};
+
+TEST_F(ClosingWhileConverting, NoKeepsTheWindowAndTheRun) {
+  StartLongConversion();
+  desktop_->yesNoAnswers = {false};
+  EXPECT_FALSE(window_->close());
+  ASSERT_EQ(desktop_->questions.size(), 1u);
+  EXPECT_EQ(desktop_->questions[0].toStdString(),
+            "!Waring!|Please stop ripping first and try again.\n\nDo you want to stop now?");
+  EXPECT_TRUE(window_->uiState() & kUiConverting);
+  EXPECT_TRUE(PlatformProcessExists(encoderPid_));
+}
+
+TEST_F(ClosingWhileConverting, YesEndsTheEncoderAndLeavesNoOutput) {
+  StartLongConversion();
+  desktop_->yesNoAnswers = {true};
+  EXPECT_TRUE(window_->close());
+  EXPECT_FALSE(PlatformProcessExists(encoderPid_));
+  EXPECT_FALSE(std::filesystem::exists(videos_.file("long.mp4")));
+}
+
+}  // namespace
+}  // namespace orva::test

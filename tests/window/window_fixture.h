@@ -1,0 +1,53 @@
+// A main window built in a scratch program folder (the real probe, the real
+// or a fake encoder), with scripted answers in place of the desktop dialogs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/gui/zoz_dlg.h"
+#include "scratch_folder.h"
+
+namespace orva::test {
+
+struct ScriptedDesktop {
+  std::deque<QString> folderAnswers;  // empty text: cancelled
+  std::deque<QStringList> fileAnswers;
+  std::deque<bool> yesNoAnswers;      // none left: No
+  std::vector<QString> questions;     // "caption|text" of every question and message
+  std::vector<QUrl> openedUrls;
+  QString videoFolder;
+  int folderDialogs = 0;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest();
+  ~WindowTest() override;
+
+  // Builds (or rebuilds, as a restart does) the window over the same folders.
+  ZozDlg& OpenWindow();
+  void CloseWindow();
+
+  // The encoder the window runs: the real one unless a test picks another.
+  void UseEncoder(const std::string& program);
+
+  std::string Row(int row, int column) const;
+  int Rows() const;
+  // A generated clip of `seconds` in `folder` (default: the media folder).
+  std::string Clip(const std::string& name, double seconds, const ScratchFolder* folder = nullptr);
+
+  ScratchFolder program_;
+  ScratchFolder user_;
+  ScratchFolder media_;
+  ScratchFolder videos_;
+  std::shared_ptr<ScriptedDesktop> desktop_ = std::make_shared<ScriptedDesktop>();
+  std::unique_ptr<ZozDlg> window_;
+};
+
+}  // namespace orva::test
