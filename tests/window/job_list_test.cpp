@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/gui/control_ids.h"
+#include "controls/wx_static.h"
 #include "app/job_item.h"
 #include "media_clip.h"
 #include "window_fixture.h"
@@ -125,15 +126,12 @@ TEST_F(JobListWindow, ConvertsEveryRowIntoTheDestination) {
                           QString::fromStdString(Clip("second.mkv", 2))});
   ASSERT_EQ(Rows(), 2);
   window.OnConvert();
-  for (int waited = 0; (window.uiState() & kUiConverting) != 0 && waited < 60000; waited += 20) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  EXPECT_EQ(window.uiState() & kUiConverting, 0);
+  EXPECT_TRUE(WaitUntil([&] { return (window.uiState() & kUiConverting) == 0; }, 60000));
   EXPECT_EQ(Row(0, 3), "Success!");
   EXPECT_EQ(Row(1, 3), "Success!");
   EXPECT_TRUE(std::filesystem::exists(videos_.file("first.mp4")));
   EXPECT_TRUE(std::filesystem::exists(videos_.file("second.mp4")));
-  EXPECT_EQ(window.control(IDC_FILE_NAME)->property("text").toString(), "Finish");
+  EXPECT_EQ(static_cast<CwxStatic*>(window.control(IDC_FILE_NAME))->text(), "Finish");
 }
 
 }  // namespace

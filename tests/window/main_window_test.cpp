@@ -10,6 +10,7 @@
 
 #include "app/data_files.h"
 #include "app/gui/control_ids.h"
+#include "controls/wx_static.h"
 #include "app/gui/layout_table.h"
 #include "controls/bitmap_slider.h"
 #include "engine/process.h"
@@ -59,11 +60,12 @@ TEST_F(MainWindow, StateRoutineShowsWhatEachBitNeeds) {
   EXPECT_TRUE(Shown(window, IDC_STOP_CONVERT));
   EXPECT_FALSE(Shown(window, IDC_CONVERT));
   window.setSummary("Completed:  50.00%    (1/2)");
+  EXPECT_EQ(static_cast<CwxStatic*>(window.control(IDC_STATUS_LINE))->text(), "Completed:  50.00%    (1/2)");
   window.SetUiState(kUiConverting, false);
   EXPECT_FALSE(Shown(window, IDC_PROGRESS));
   EXPECT_TRUE(Shown(window, IDC_CONVERT));
   EXPECT_FALSE(Shown(window, IDC_STOP_CONVERT));
-  EXPECT_EQ(window.control(IDC_STATUS_LINE)->property("text").toString(), "");
+  EXPECT_EQ(static_cast<CwxStatic*>(window.control(IDC_STATUS_LINE))->text(), "");
 
   window.SetUiState(kUiPreviewLoaded, true);
   EXPECT_TRUE(window.control(IDC_SEEK_SLIDER)->isEnabled());
@@ -189,7 +191,7 @@ class ClosingWhileConverting : public WindowTest {
     window.OnConvert();
     ASSERT_TRUE(window.uiState() & kUiConverting);
     encoderPid_ = window.driver().encoderRunner().processId;
-    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    WaitUntil([] { return false; }, 1000);
   }
   long encoderPid_ = 0;
 };

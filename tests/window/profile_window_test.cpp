@@ -6,6 +6,7 @@
 
 #include "app/data_files.h"
 #include "app/job_item.h"
+#include "controls/read_only_combo_box.h"
 #include "profiles/catalogue.h"
 #include "profiles/gui/profile_dlg.h"
 #include "profiles/profile_selection.h"
@@ -15,6 +16,15 @@ namespace orva::test {
 namespace {
 
 using ProfileWindow = WindowTest;
+
+Profile* ProfileNamed(const std::string& name) {
+  for (int c = 0; c < kCategoryCount; ++c) {
+    for (int s = 0; s < CategoryTable()[c].profileCount; ++s) {
+      if (name == CategoryTable()[c].profiles[s]->name) return CategoryTable()[c].profiles[s];
+    }
+  }
+  return currentProfile;
+}
 
 QAction* MenuItem(QMenu& menu, int category, int slot) {
   return menu.actions()[category]->menu()->actions()[slot];
@@ -79,7 +89,7 @@ TEST_F(ProfileWindow, ProfileMenuIsRefusedWhileConverting) {
 }
 
 TEST_F(ProfileWindow, AudioProfileOpensWithTheVideoCombosDisabledAndEmpty) {
-  currentProfile = ProfileFromMenuId(11400);
+  currentProfile = ProfileNamed("MP3 - MPEG Layer-3 Audio");
   ASSERT_EQ(std::string(currentProfile->name), "MP3 - MPEG Layer-3 Audio");
   CProfileDlg dialog;
   for (int id : {IDC_VIDEO_CODEC_COMBO, IDC_SIZE_COMBO, IDC_VIDEO_BITRATE_COMBO, IDC_FRAME_RATE_COMBO,
@@ -93,7 +103,7 @@ TEST_F(ProfileWindow, AudioProfileOpensWithTheVideoCombosDisabledAndEmpty) {
 }
 
 TEST_F(ProfileWindow, SwitchingCodecRefillsItsOwnChoices) {
-  currentProfile = ProfileFromMenuId(10501);
+  currentProfile = ProfileNamed("BlackBerry - 3GP Video");
   ASSERT_EQ(std::string(currentProfile->name), "BlackBerry - 3GP Video");
   CProfileDlg dialog;
   QComboBox* codecs = dialog.combo(IDC_VIDEO_CODEC_COMBO);
@@ -126,10 +136,7 @@ TEST_F(ProfileWindow, EscapeKeepsAChangedSizeAndTheSummaryShowsIt) {
 }
 
 TEST_F(ProfileWindow, WmaOpensOnItsSecondCodec) {
-  for (int id = 11400; id < 11420; ++id) {
-    Profile* profile = ProfileFromMenuId(id);
-    if (std::string(profile->name).rfind("WMA", 0) == 0) currentProfile = profile;
-  }
+  currentProfile = ProfileNamed("WMA - Windows Media Audio");
   ASSERT_EQ(std::string(currentProfile->name), "WMA - Windows Media Audio");
   CProfileDlg dialog;
   EXPECT_EQ(dialog.combo(IDC_AUDIO_CODEC_COMBO)->currentIndex(), 1);

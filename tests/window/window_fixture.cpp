@@ -1,5 +1,8 @@
 #include "window_fixture.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -48,6 +51,17 @@ void Link(const std::string& target, const std::string& link) {
 }
 
 }  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > milliseconds) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(5);
+  }
+  return true;
+}
 
 WindowTest::WindowTest() {
   SetUpCatalogue();

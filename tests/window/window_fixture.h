@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ struct ScriptedDesktop {
   QString videoFolder;
   int folderDialogs = 0;
 };
+
+// Runs the event loop until `done` holds or `milliseconds` have passed.
+bool WaitUntil(const std::function<bool()>& done, int milliseconds);
 
 class WindowTest : public ::testing::Test {
  protected:
