@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and quick when everything is already there.
 set -e
-PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev ffmpeg qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core libcurl4-openssl-dev"
+PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev ffmpeg qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth x11-utils fonts-dejavu-core libcurl4-openssl-dev libmpv-dev libx11-dev"
 
 missing=""
 for p in $PACKAGES; do
