@@ -15,6 +15,9 @@ namespace {
 
 constexpr int kExitUnplayable = 1;
 
+// A zoom (as a power of two) that changes no pixel of any picture.
+constexpr double kInvisibleZoom = 1e-9;
+
 enum PropertyId : unsigned long long { kTimePosition = 1, kEndReached, kDuration };
 
 struct Setting {
@@ -118,7 +121,7 @@ bool MpvPlayer::setOptions(const PlayerOptions& options, OutputMode mode, std::s
       !set("wid", std::to_string(options.windowId))) {
     return false;
   }
-  if (options.width > 0 && options.height > 0 &&
+  if (options.windowId == 0 && options.width > 0 && options.height > 0 &&
       !set("geometry", std::to_string(options.width) + "x" + std::to_string(options.height))) {
     return false;
   }
@@ -238,9 +241,10 @@ void MpvPlayer::seekTo(int tenThousandths) {
 }
 
 void MpvPlayer::redraw() {
-  // Setting a picture option asks the video output to draw the current
-  // frame again, also while paused.
-  double zoom = readDouble("video-zoom");
+  // The library draws again only when a picture option really changes, so
+  // the zoom alternates between none and an amount far below one pixel.
+  zoomNudged_ = !zoomNudged_;
+  double zoom = zoomNudged_ ? kInvisibleZoom : 0.0;
   mpv_set_property_async(mpv_, 0, "video-zoom", MPV_FORMAT_DOUBLE, &zoom);
 }
 

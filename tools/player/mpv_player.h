@@ -66,6 +66,7 @@ class MpvPlayer {
   bool pictureShown_ = false;  // no position is reported before the first frame
   double lastPosition_ = 0;
   double duration_ = 0;        // kept: it is gone once the file has ended
+  bool zoomNudged_ = false;    // see redraw()
   bool running_ = true;
   int exitCode_ = 0;
 };
