@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kExitNoLibrary = 3;
 constexpr int kRepeatMilliseconds = 1000;
+constexpr unsigned kTeardownSeconds = 2;
 
 // Written to by the signal handler and the library's wake-up callback; the
 // loop sleeps in poll() until one of them or standard input has something.
@@ -115,7 +116,11 @@ int RunPlayer(const PlayerOptions& options, OutputMode mode) {
     std::fprintf(stderr, "py.dat: %s\n", error.c_str());
     return kExitNoLibrary;
   }
-  return Loop(player);
+  const int code = Loop(player);
+  // The library closes its outputs as the player is destroyed; should that
+  // ever hang, the alarm's default action still ends the process.
+  alarm(kTeardownSeconds);
+  return code;
 }
 
 }  // namespace orva::player
