@@ -52,6 +52,21 @@ TEST_F(PlayerProgramTest, StartsPausedAndObeysPlayAndPause) {
   EXPECT_LT(held, 3.0);
 }
 
+TEST_F(PlayerProgramTest, PlayWithTheSoundTurnedOffResumes) {
+  // The window's Play at volume 0 writes "vol:p0", the same text as Pause.
+  PlayerRun player("-sp -autoexit -vol 0 \"" + ClipOf(4) + "\"");
+  ASSERT_TRUE(player.waitForPositions(1, kStartLimit)) << player.otherOutput();
+  player.send("vol:p0\n");
+  ASSERT_TRUE(player.waitFor([&] { return player.lastPosition() > 0.5; }, 3000));
+  player.send("vol:p0\n");
+  PlatformSleep(300);
+  player.waitForNextPosition(0);
+  const double held = player.lastPosition();
+  PlatformSleep(500);
+  player.waitForNextPosition(0);
+  EXPECT_DOUBLE_EQ(player.lastPosition(), held);
+}
+
 TEST_F(PlayerProgramTest, StartsAtTheAskedTime) {
   PlayerRun player("-sp -ss 2.500000 -autoexit -vol 0 \"" + ClipOf(4) + "\"");
   ASSERT_TRUE(player.waitForPositions(1, kStartLimit)) << player.otherOutput();

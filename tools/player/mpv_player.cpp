@@ -212,7 +212,15 @@ void MpvPlayer::obey(const PlayerCommand& command) {
   using Kind = PlayerCommand::Kind;
   switch (command.kind) {
     case Kind::Pause:
-      setPaused(true);
+      // The window resumes with "vol:p" and its volume, which is 0 when the
+      // user turned the sound off; it never pauses a paused player, so at a
+      // standstill this can only mean: play on, silently.
+      if (isPaused()) {
+        setVolume(0);
+        setPaused(false);
+      } else {
+        setPaused(true);
+      }
       break;
     case Kind::Resume:
       setVolume(command.value);
@@ -254,8 +262,14 @@ void MpvPlayer::setVolume(int volume) {
 }
 
 void MpvPlayer::setPaused(bool paused) {
+  // Set at once, not queued: the next command may ask whether it is paused.
   int flag = paused ? 1 : 0;
-  mpv_set_property_async(mpv_, 0, "pause", MPV_FORMAT_FLAG, &flag);
+  mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &flag);
+}
+
+bool MpvPlayer::isPaused() const {
+  int flag = 0;
+  return mpv_get_property(mpv_, "pause", MPV_FORMAT_FLAG, &flag) >= 0 && flag != 0;
 }
 
 double MpvPlayer::readDouble(const char* property) const {

@@ -54,6 +54,7 @@ class MpvPlayer {
   void redraw();
   void setVolume(int volume);
   void setPaused(bool paused);
+  bool isPaused() const;
   double readDouble(const char* property) const;
   void finish(int code);
 

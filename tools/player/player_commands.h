@@ -8,7 +8,7 @@ namespace orva::player {
 
 struct PlayerCommand {
   enum class Kind {
-    Pause,      // "vol:p0"
+    Pause,      // "vol:p0" (when already paused: play on at volume 0)
     Resume,     // "vol:pN", N > 0: play on at volume N
     SetVolume,  // "vol:xN"
     Seek,       // "to:N": N ten-thousandths of the file
