@@ -58,8 +58,15 @@ HostWindow::HostWindow(int width, int height) : width_(width), height_(height) {
 
 HostWindow::~HostWindow() {
   if (display_ == nullptr) return;
-  if (window_ != 0) XDestroyWindow(display_, window_);
+  close();
   XCloseDisplay(display_);
+}
+
+void HostWindow::close() {
+  if (window_ == 0) return;
+  XDestroyWindow(display_, window_);
+  XSync(display_, False);
+  window_ = 0;
 }
 
 Screenshot HostWindow::capture() const {

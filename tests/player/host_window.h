@@ -40,6 +40,8 @@ class HostWindow {
   // lost; false when there is none.
   bool blackOutInnerWindows() const;
 
+  void close();  // destroys the window, as a window that ends would
+
  private:
   _XDisplay* display_ = nullptr;
   unsigned long window_ = 0;

@@ -85,5 +85,23 @@ TEST_F(PlayerEmbedTest, RedrawsALostPictureWhenAsked) {
   ASSERT_TRUE(player.waitFor([&] { return (redrawn = host_.capture()) == shown; }, 2000));
 }
 
+TEST_F(PlayerEmbedTest, AWindowIdThatNamesNoWindowIsRefused) {
+  const unsigned long missing = host_.id();
+  host_.close();
+  PlayerRun player("-sp -autoexit -vol 0 -windowid " + std::to_string(missing) + " \"" +
+                   ClipOf(4) + "\"");
+  ASSERT_TRUE(player.waitForExit(kPictureLimit));
+  EXPECT_EQ(player.exitCode(), 2) << player.otherOutput();
+}
+
+TEST_F(PlayerEmbedTest, EndsWhenItsWindowGoesAway) {
+  PlayerRun player(argumentsFor(""));
+  Screenshot shown;
+  ASSERT_TRUE(waitForPicture(player, shown)) << player.otherOutput();
+  host_.close();
+  ASSERT_TRUE(player.waitForExit(3000));
+  EXPECT_LT(player.exitCode(), 128) << "it crashed";
+}
+
 }  // namespace
 }  // namespace orva::player::test

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/player/host_window_check.h"
 #include "tools/player/player_loop.h"
 #include "tools/player/player_options.h"
 
@@ -31,5 +32,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "py.dat: %s\n", error.c_str());
     return kOptionsError;
   }
-  return RunPlayer(options, ChosenOutput());
+  const OutputMode output = ChosenOutput();
+  if (output == OutputMode::Screen && options.windowId != 0 && !HostWindowExists(options.windowId)) {
+    std::fprintf(stderr, "py.dat: -windowid %lld names no window\n",
+                 static_cast<long long>(options.windowId));
+    return kOptionsError;
+  }
+  return RunPlayer(options, output);
 }
