@@ -33,10 +33,7 @@ void OnStopSignal(int) {
   errno = saved;
 }
 
-bool OpenPipe(int (&ends)[2]) {
-  if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return false;
-  return true;
-}
+bool OpenPipe(int (&ends)[2]) { return pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0; }
 
 void Drain(int fd) {
   char buffer[64];
