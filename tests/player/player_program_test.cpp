@@ -129,6 +129,8 @@ TEST_F(PlayerProgramTest, TerminationEndsItAtOnceAndCleanly) {
   ASSERT_TRUE(player.waitForExit(2000));
   EXPECT_EQ(player.exitCode(), 0);
   EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(1000));
+  // It led a process group of its own: nothing it started is left in it.
+  EXPECT_NE(kill(-static_cast<pid_t>(player.processId()), 0), 0);
 }
 
 TEST_F(PlayerProgramTest, EndsWhenTheWindowNoLongerReadsIt) {
