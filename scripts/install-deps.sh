@@ -2,7 +2,16 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and quick when everything is already there.
 set -e
-PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev ffmpeg qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth x11-utils xdotool fonts-dejavu-core libcurl4-openssl-dev"
+# One package a line: the build, the window, the player, the tests.
+PACKAGES="
+cmake ninja-build g++ pkg-config
+libgtest-dev
+ffmpeg
+qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+libmpv-dev libx11-dev
+libcurl4-openssl-dev
+xvfb xauth x11-utils xdotool
+"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,0 +1,11 @@
+// Whether the window the player is told to draw into exists: the playback
+// library crashes when handed a window id that names no window.
+#pragma once
+
+#include <cstdint>
+
+namespace orva::player {
+
+bool HostWindowExists(std::int64_t windowId);
+
+}  // namespace orva::player
