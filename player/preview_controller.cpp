@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "app/string_table.h"
 #include "player/preview_texts.h"
 
 namespace orva {
@@ -281,7 +282,7 @@ void PreviewController::setBeginFromPosition() {
   if (current_job_ == nullptr || !loaded_) return;
   pause();
   waitWithMessages(kPauseSettleCycles, kWaitCycleMs);
-  if (!view_.askYesNo(kBeginQuestion, kBeginCaption)) {
+  if (!view_.askYesNo(LoadString(kStrSetBegin), kBeginCaption)) {
     play();
     return;
   }
@@ -293,12 +294,12 @@ void PreviewController::setBeginFromPosition() {
 void PreviewController::setEndFromPosition() {
   if (current_job_ == nullptr || !loaded_) return;
   if (!(current_job_->trim_begin < launch_.current_time)) {
-    view_.showMessage(kBeginTooLate, kEndCaption);
+    view_.showMessage(LoadString(kStrBeginTooLarge), kEndCaption);
     return;
   }
   pause();
   waitWithMessages(kPauseSettleCycles, kWaitCycleMs);
-  if (!view_.askYesNo(kEndQuestion, kEndCaption)) {
+  if (!view_.askYesNo(LoadString(kStrSetEnd), kEndCaption)) {
     play();
     return;
   }

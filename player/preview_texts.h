@@ -14,12 +14,9 @@ inline constexpr char kTimeLabelFormat[] = "%s / %s";
 inline constexpr char kNoDuration[] = "00:00:00";
 inline constexpr char kNoRangeBound[] = "00:00:00.00";
 
-// Questions and the refusal of the begin and end labels (strings 20105 to
-// 20107 of the window's string table).
-inline constexpr char kBeginQuestion[] = "Set Current Time to Begin Time?";
+// Captions of the begin and end labels' questions; the questions themselves
+// are in the string table.
 inline constexpr char kBeginCaption[] = "Set Begin Time";
-inline constexpr char kEndQuestion[] = "Set Current Time to End Time?";
 inline constexpr char kEndCaption[] = "Set End Time";
-inline constexpr char kBeginTooLate[] = "Begin time is large,change it before to continue";
 
 }  // namespace orva
