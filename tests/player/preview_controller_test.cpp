@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/tool_runner.h"
 #include "preview_test_support.h"
 
 namespace orva::test {
@@ -163,7 +164,14 @@ TEST(PreviewSeekTest, ARightClickOnAnEndAtTheDurationSeeksTwoSecondsShortAndPaus
   PreviewFixture f("wait wait ct:0118.00");
   f.view.focused = 0;
   f.controller.play();
+  // A busy machine may answer late: the window's loop waits for the answer.
+  SetMessageDispatcher([&] {
+    if (f.player.inputEndingWith("to:9833\n", 200).ends_with("to:9833\n")) {
+      WatchUntil(f.controller, [&] { return f.controller.currentTime() == 118; });
+    }
+  });
   f.controller.SeekPreviewTo(f.jobs[0].trim_end);
+  SetMessageDispatcher({});
 
   EXPECT_EQ(f.player.inputEndingWith("to:9833\n"), "vol:p0\nto:9833\n");
   EXPECT_FALSE(f.controller.playing());

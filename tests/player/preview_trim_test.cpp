@@ -33,7 +33,7 @@ TEST(PreviewTrimTest, ABeginAtPositionZeroLeavesTheRangeAlone) {
 TEST(PreviewTrimTest, ABeginPastTheEndMovesTheEndAMinuteOn) {
   PreviewFixture f("ct:0100.00");
   f.jobs[0].trim_end = 90;
-  f.controller.onRowClick(0);
+  LoadAt(f, 100);
   f.controller.setBeginFromPosition();
 
   EXPECT_EQ(f.jobs[0].trim_begin, 100);
@@ -50,7 +50,11 @@ TEST(PreviewTrimTest, APlayingPlayerIsPausedBeforeTheQuestion) {
   f.view.focused = 0;
   f.controller.play();
   std::string inputWhileAsked;
-  f.view.duringQuestion = [&] { inputWhileAsked = f.player.inputEndingWith("vol:p0\n"); };
+  // The window's watch timer keeps running while the question is open.
+  f.view.duringQuestion = [&] {
+    inputWhileAsked = f.player.inputEndingWith("vol:p0\n");
+    WatchUntil(f.controller, [&] { return f.controller.currentTime() == 30; });
+  };
   f.controller.setBeginFromPosition();
 
   EXPECT_EQ(inputWhileAsked, "vol:p0\n");
