@@ -1,10 +1,12 @@
 #include "engine/conversion_driver.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "app/data_files.h"
 #include "engine/conversion_progress.h"
@@ -21,9 +23,9 @@ void EncoderOnOutput(ToolRunner& runner) {
   if (time != nullptr) state.encodedSeconds = std::strtod(time + std::strlen("time="), nullptr);
 }
 
-void EncoderOnFinish(ToolRunner& runner) {
-  LineSplitterRelease(static_cast<ConversionState*>(runner.context)->splitter);
-}
+static_assert(std::is_standard_layout_v<ConversionState> && offsetof(ConversionState, splitter) == 0,
+              "the shared output release expects the splitter first");
+void EncoderOnFinish(ToolRunner& runner) { ReleaseOutputLines(runner); }
 
 const ToolDescriptor kEncoderDescriptor = {EncoderBuildCommand, EncoderOnOutput, EncoderOnFinish};
 

@@ -70,6 +70,11 @@ void PlatformClose(OsHandle& handle);  // sets the handle to kNoHandle
 // Ends the child at once (the exit code is not chosen on POSIX).
 void PlatformTerminate(OsHandle process);
 
+// Asks the child, and what it started in its group, to end; a child may
+// ignore the request, so whoever waits for the end needs PlatformTerminate
+// as a last resort.
+void PlatformRequestEnd(OsHandle process);
+
 // Releases a process handle. A child not yet reaped (`status` unknown) is
 // reaped as soon as it ends, so no zombie is left behind.
 void PlatformReleaseProcess(OsHandle& process, const ExitStatus& status);

@@ -208,6 +208,13 @@ void PlatformTerminate(OsHandle process) {
   kill(pid, SIGKILL);
 }
 
+void PlatformRequestEnd(OsHandle process) {
+  const auto pid = static_cast<pid_t>(process);
+  if (pid <= 0) return;
+  kill(-pid, SIGTERM);
+  kill(pid, SIGTERM);
+}
+
 void PlatformReleaseProcess(OsHandle& process, const ExitStatus& status) {
   const auto pid = static_cast<pid_t>(process);
   process = kNoHandle;

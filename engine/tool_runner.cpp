@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "engine/line_splitter.h"
+
 namespace orva {
 
 namespace {
@@ -79,6 +81,17 @@ int WriteToolInput(ToolRunner& runner, const char* text) {
 
 void TerminateTool(ToolRunner& runner) {
   if (runner.process != kNoHandle) PlatformTerminate(runner.process);
+}
+
+void AskToolToEnd(ToolRunner& runner) {
+  if (runner.process != kNoHandle) PlatformRequestEnd(runner.process);
+}
+
+void AbandonTool(ToolRunner& runner) { CloseHandles(runner); }
+
+void ReleaseOutputLines(ToolRunner& runner) {
+  // The context's first member is its LineSplitter, so both share an address.
+  LineSplitterRelease(*static_cast<LineSplitter*>(runner.context));
 }
 
 void ClearToolRunner(ToolRunner& runner) {

@@ -53,6 +53,17 @@ int WriteToolInput(ToolRunner& runner, const char* text);
 // Ends the running child at once (the player's stop).
 void TerminateTool(ToolRunner& runner);
 
+// Asks the running child to end; it may refuse (see TerminateTool).
+void AskToolToEnd(ToolRunner& runner);
+
+// Gives up a child that would not end: closes the pipes and lets go of the
+// process, which is reaped whenever it does end. The runner is idle after.
+void AbandonTool(ToolRunner& runner);
+
+// The onFinish of every tool whose context record begins with the
+// LineSplitter of its output: frees the splitter's buffers.
+void ReleaseOutputLines(ToolRunner& runner);
+
 // Resets the runner for a new run: empty command line and buffer, no handles.
 void ClearToolRunner(ToolRunner& runner);
 
