@@ -10,7 +10,7 @@ QString SkinWindowStyleSheet() {
   return QStringLiteral(R"(
 QTreeWidget {
   background: #262B35; alternate-background-color: #2A303B; color: #E6E9EF;
-  border: 1px solid #323846; font-size: 12px; outline: 0;
+  border: 1px solid #323846; font-size: 11px; outline: 0;
   selection-background-color: #2BB3A3; selection-color: #0F1216;
 }
 QTreeWidget::item { height: 22px; }
@@ -21,7 +21,7 @@ QHeaderView::section {
 }
 QComboBox {
   background: #262B35; color: #E6E9EF; border: 1px solid #323846; border-radius: 4px;
-  padding: 1px 8px; font-size: 12px;
+  padding: 1px 6px; font-size: 11px;
 }
 QComboBox:focus { border-color: #2BB3A3; }
 QComboBox:disabled { color: #9AA3B2; }

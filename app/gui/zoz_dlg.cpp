@@ -76,6 +76,8 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowIcon(QIcon(QStringLiteral(":/icons/orva-video-converter.svg")));
   RunStartup(options);
+  preview_ = std::make_unique<PreviewController>(
+      *this, startup_.programFolder + kPathSeparator + "py.dat");
   setWindowTitle(QString::fromUtf8(LoadString(kStrTitle)));
   LoadBackground();
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -100,6 +102,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   const std::string& folder = startup_.programFolder;
   std::snprintf(ProbeRunner().programPath, kPathCapacity, "%s%cpb.dat", folder.c_str(), kPathSeparator);
   driver_ = std::make_unique<ConversionDriver>(*this, folder + kPathSeparator + "cv.dat");
+  SetUpPreview();
   encoderWatchTimer_.setInterval(50);
   progressTimer_.setInterval(100);
   connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { driver_->onEncoderTimer(); });
@@ -112,7 +115,6 @@ ZozDlg::~ZozDlg() {
 
 void ZozDlg::RunStartup(const WindowOptions& options) {
   uiState_ = 0;
-  currentJob_ = nullptr;
   closingAllowed_ = false;
   startup_ = RunStartupDataSteps(options.programFolder, options.userConfigFolder,
                                  static_cast<std::int64_t>(std::time(nullptr)));
@@ -164,8 +166,8 @@ void ZozDlg::CreateControls() {
   controls_[IDC_SEEK_SLIDER] = seekSlider_;
   volumeSlider_ = new CBitmapSlider(IDC_VOLUME_SLIDER, this);
   controls_[IDC_VOLUME_SLIDER] = volumeSlider_;
-  preview_ = new CPreviewStatic(this);
-  controls_[IDC_PREVIEW] = preview_;
+  previewArea_ = new CPreviewStatic(this);
+  controls_[IDC_PREVIEW] = previewArea_;
 
   AddLabel(IDC_STATUS_LINE, {}, kFormatDefault);
   AddLabel(IDC_FILE_NAME, {}, kFormatDefault);
@@ -285,7 +287,7 @@ void ZozDlg::SetUiState(int bit, bool on) {
         button(IDC_PAUSE)->hide();
         button(IDC_PLAY)->show();
       }
-      volumeSlider_->SetPos(on ? volume_ : 0);
+      volumeSlider_->SetPos(on ? preview_->volume() : 0);
       break;
     case kUiPreviewPlaying:
       button(on ? IDC_PLAY : IDC_PAUSE)->hide();
@@ -344,7 +346,7 @@ void ZozDlg::closeEvent(QCloseEvent* event) {
     }
     AbandonConversion();
   }
-  stopPreview();
+  preview_->StopPreview();
   closingAllowed_ = true;
   event->accept();
 }

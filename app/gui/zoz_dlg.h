@@ -17,6 +17,8 @@
 #include "app/startup_data.h"
 #include "engine/conversion_driver.h"
 #include "engine/conversion_view.h"
+#include "player/preview_controller.h"
+#include "player/preview_view.h"
 
 class QComboBox;
 class QMenu;
@@ -38,7 +40,7 @@ struct WindowOptions {
   std::string userConfigFolder;  // data files when the program folder is read-only
 };
 
-class ZozDlg : public QWidget, public ConversionView {
+class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   Q_OBJECT
 
  public:
@@ -77,7 +79,8 @@ class ZozDlg : public QWidget, public ConversionView {
   QComboBox* destinationCombo() const { return destination_; }
   CReadOnlyComboBox* profileCombo() const { return profileCombo_; }
   QMenu* profileMenu() const { return profileMenu_; }
-  JobItem* currentJob() const { return currentJob_; }
+  JobItem* currentJob() const { return preview_->current_job(); }
+  PreviewController& preview() { return *preview_; }
   ConversionDriver& driver() { return *driver_; }
 
   // ConversionView.
@@ -94,6 +97,26 @@ class ZozDlg : public QWidget, public ConversionView {
   void startTimers() override;
   void stopTimers() override;
   void stopPreview() override;
+
+  // PreviewView.
+  void setPreviewLoaded(bool loaded) override;
+  void setPreviewPlaying(bool playing) override;
+  bool converting() const override;
+  void setSeekPosition(int position) override;
+  void setVolumePosition(int position) override;
+  void setTimeLabel(const std::string& text) override;
+  void setBeginLabel(const std::string& text) override;
+  void setEndLabel(const std::string& text) override;
+  bool askYesNo(const std::string& text, const std::string& caption) override;
+  void showMessage(const std::string& text, const std::string& caption) override;
+  void startPlayerWatchTimer() override;
+  void stopPlayerWatchTimer() override;
+  void startPlayClockTimer() override;
+  void stopPlayClockTimer() override;
+  void invalidatePreview() override;
+  int focusedRow() const override;
+  void selectRow(int row) override;
+  void refreshJobRow(JobItem& job) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -139,10 +162,8 @@ class ZozDlg : public QWidget, public ConversionView {
   void RefreshProfileSummary();
 
   void AbandonConversion();
-
-  // Preview.
-  void StartPreviewOf(JobItem* job, bool paused);
-  void ResetPreviewDisplay();
+  void SetUpPreview();
+  void SeekToTrimBound(int labelId);
   bool IsConverting() const { return (uiState_ & kUiConverting) != 0; }
   void OpenConfiguredPage(int stringId);
 
@@ -150,8 +171,6 @@ class ZozDlg : public QWidget, public ConversionView {
   StartupData startup_;
   std::string outputFolder_;
   int uiState_ = 0;
-  JobItem* currentJob_ = nullptr;
-  int volume_ = 256;
   bool closingAllowed_ = false;
   bool updatingDestination_ = false;
 
@@ -166,10 +185,13 @@ class ZozDlg : public QWidget, public ConversionView {
   CEstProgressCtrl* progress_ = nullptr;
   CBitmapSlider* seekSlider_ = nullptr;
   CBitmapSlider* volumeSlider_ = nullptr;
-  CPreviewStatic* preview_ = nullptr;
+  CPreviewStatic* previewArea_ = nullptr;
   QMenu* profileMenu_ = nullptr;
 
   std::unique_ptr<ConversionDriver> driver_;
+  std::unique_ptr<PreviewController> preview_;
+  QTimer playerWatchTimer_;
+  QTimer playClockTimer_;
   QTimer encoderWatchTimer_;
   QTimer progressTimer_;
 };

@@ -105,23 +105,19 @@ void ZozDlg::AfterAdd(int previousCount) {
   SetOutputFolderOfAllJobs(TheJobList(), outputFolder_);
   if (TheJobList().count() <= previousCount) return;
   jobList_->clearSelection();
-  stopPreview();
-  currentJob_ = TheJobList().at(previousCount);
-  QTreeWidgetItem* first = jobList_->topLevelItem(previousCount);
-  jobList_->setCurrentItem(first);
-  first->setSelected(true);
-  jobList_->setFocus();
-  StartPreviewOf(currentJob_, true);
+  preview_->StopPreview();
+  selectRow(previousCount);
+  preview_->loadJobPaused(TheJobList().at(previousCount));
 }
 
 void ZozDlg::OnDeleteSelected() {
   if (IsConverting()) return;
-  if ((uiState_ & kUiPreviewLoaded) != 0) stopPreview();
+  if ((uiState_ & kUiPreviewLoaded) != 0) preview_->StopPreview();
   std::vector<int> rows;
   for (QTreeWidgetItem* item : jobList_->selectedItems()) rows.push_back(jobList_->indexOfTopLevelItem(item));
   std::sort(rows.rbegin(), rows.rend());
   for (int row : rows) {
-    if (currentJob_ != nullptr && currentJob_->index == row) currentJob_ = nullptr;
+    preview_->forgetJob(TheJobList().at(row));
     delete jobList_->takeTopLevelItem(row);
     TheJobList().removeAt(row);
   }
@@ -131,24 +127,14 @@ void ZozDlg::OnDeleteSelected() {
 
 void ZozDlg::OnClear() {
   if (IsConverting()) return;
-  stopPreview();
+  preview_->StopPreview();
+  for (JobItem* job = TheJobList().head; job != nullptr; job = job->next) preview_->forgetJob(job);
   TheJobList().freeAll();
   jobList_->clear();
-  currentJob_ = nullptr;
   jobList_->hide();
 }
 
-void ZozDlg::OnRowClicked(int row) {
-  if (row < 0) {
-    stopPreview();
-    ResetPreviewDisplay();
-    return;
-  }
-  if (currentJob_ != nullptr && currentJob_->index == row) return;
-  stopPreview();
-  currentJob_ = TheJobList().at(row);
-  if (!IsConverting()) StartPreviewOf(currentJob_, true);
-}
+void ZozDlg::OnRowClicked(int row) { preview_->onRowClick(row); }
 
 // A mouse click on the list, on a row or beside the rows. Keyboard moves of
 // the selection do not change the preview.

@@ -1,12 +1,97 @@
-// The preview area's part of the window.
+// The preview area, its transport controls and the trim labels: the window
+// shows what the preview controller decides.
+#include <QTreeWidget>
+
+#include "app/gui/control_ids.h"
 #include "app/gui/zoz_dlg.h"
+#include "app/job_rows.h"
+#include "controls/bitmap_slider.h"
+#include "controls/gdip_button.h"
+#include "controls/preview_static.h"
+#include "controls/wx_static.h"
 
 namespace orva {
 
-void ZozDlg::stopPreview() {}
+void ZozDlg::SetUpPreview() {
+  playerWatchTimer_.setInterval(50);
+  playClockTimer_.setInterval(1000);
+  connect(&playerWatchTimer_, &QTimer::timeout, this, [this] { preview_->onPlayerWatchTimer(); });
+  connect(&playClockTimer_, &QTimer::timeout, this, [this] { preview_->onPlayClockTimer(); });
 
-void ZozDlg::StartPreviewOf(JobItem*, bool) {}
+  connect(button(IDC_PLAY), &QAbstractButton::clicked, this, [this] { preview_->play(); });
+  connect(button(IDC_PAUSE), &QAbstractButton::clicked, this, [this] { preview_->pause(); });
+  connect(button(IDC_STOP_PLAY), &QAbstractButton::clicked, this, [this] { preview_->StopPreview(); });
+  connect(seekSlider_, &CBitmapSlider::moved, this, [this](int, int position) { preview_->onSeekSlider(position); });
+  connect(volumeSlider_, &CBitmapSlider::moved, this,
+          [this](int, int position) { preview_->onVolumeSlider(position); });
+  connect(label(IDC_TRIM_BEGIN), &CwxStatic::clicked, this, [this] { preview_->setBeginFromPosition(); });
+  connect(label(IDC_TRIM_END), &CwxStatic::clicked, this, [this] { preview_->setEndFromPosition(); });
+  connect(label(IDC_TRIM_BEGIN), &CwxStatic::rightClicked, this, &ZozDlg::SeekToTrimBound);
+  connect(label(IDC_TRIM_END), &CwxStatic::rightClicked, this, &ZozDlg::SeekToTrimBound);
+  connect(previewArea_, &CPreviewStatic::painted, this, [this] { preview_->onPreviewPainted(); });
 
-void ZozDlg::ResetPreviewDisplay() {}
+  // The player draws into the preview area's own window, at its size.
+  preview_->setPreviewWindow(static_cast<std::int32_t>(previewArea_->winId()), previewArea_->width(),
+                             previewArea_->height());
+}
+
+void ZozDlg::SeekToTrimBound(int labelId) {
+  const JobItem* job = preview_->current_job();
+  if (job == nullptr) return;
+  preview_->SeekPreviewTo(labelId == IDC_TRIM_BEGIN ? job->trim_begin : job->trim_end);
+}
+
+void ZozDlg::stopPreview() { preview_->StopPreview(); }
+
+void ZozDlg::setPreviewLoaded(bool loaded) { SetUiState(kUiPreviewLoaded, loaded); }
+
+void ZozDlg::setPreviewPlaying(bool playing) { SetUiState(kUiPreviewPlaying, playing); }
+
+bool ZozDlg::converting() const { return IsConverting(); }
+
+void ZozDlg::setSeekPosition(int position) { seekSlider_->SetPos(position); }
+
+void ZozDlg::setVolumePosition(int position) { volumeSlider_->SetPos(position); }
+
+void ZozDlg::setTimeLabel(const std::string& text) { label(IDC_PLAY_TIME)->setText(QString::fromStdString(text)); }
+
+void ZozDlg::setBeginLabel(const std::string& text) {
+  label(IDC_TRIM_BEGIN)->setText(QString::fromStdString(text));
+}
+
+void ZozDlg::setEndLabel(const std::string& text) { label(IDC_TRIM_END)->setText(QString::fromStdString(text)); }
+
+bool ZozDlg::askYesNo(const std::string& text, const std::string& caption) {
+  return services_.askYesNo(this, QString::fromStdString(text), QString::fromStdString(caption), false);
+}
+
+void ZozDlg::showMessage(const std::string& text, const std::string& caption) {
+  services_.showMessage(this, QString::fromStdString(text), QString::fromStdString(caption));
+}
+
+void ZozDlg::startPlayerWatchTimer() { playerWatchTimer_.start(); }
+void ZozDlg::stopPlayerWatchTimer() { playerWatchTimer_.stop(); }
+void ZozDlg::startPlayClockTimer() { playClockTimer_.start(); }
+void ZozDlg::stopPlayClockTimer() { playClockTimer_.stop(); }
+
+void ZozDlg::invalidatePreview() { previewArea_->update(); }
+
+int ZozDlg::focusedRow() const {
+  QTreeWidgetItem* focused = jobList_->currentItem();
+  return focused == nullptr ? -1 : jobList_->indexOfTopLevelItem(focused);
+}
+
+void ZozDlg::selectRow(int row) {
+  QTreeWidgetItem* item = jobList_->topLevelItem(row);
+  if (item == nullptr) return;
+  jobList_->setCurrentItem(item);
+  item->setSelected(true);
+  jobList_->setFocus();
+}
+
+void ZozDlg::refreshJobRow(JobItem& job) {
+  RefreshJob(job, currentProfile);
+  WriteJobRow(job);
+}
 
 }  // namespace orva

@@ -1,10 +1,11 @@
 #!/bin/sh
 # The real program in a real X server: started with two clips on its command
-# line, its 770 x 550 window is mapped and drawn, Convert converts both files.
-#   xvfb_window_test.sh <program> <probe> <encoder> <screen_grab> <screenshot.png>
+# line, its 770 x 550 window is mapped and drawn with the first clip paused in
+# the preview area, and Convert converts both files.
+#   xvfb_window_test.sh <program> <probe> <encoder> <player> <screen_grab> <screenshot.png>
 # Run under xvfb-run.
 set -u
-program=$1 probe=$2 encoder=$3 grab=$4 screenshot=$5
+program=$1 probe=$2 encoder=$3 player=$4 grab=$5 screenshot=$6
 work=$(mktemp -d)
 trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -14,6 +15,7 @@ mkdir -p "$work/bin" "$work/home" "$work/media"
 cp "$program" "$work/bin/orva-video-converter"
 ln -s "$probe" "$work/bin/pb.dat"
 ln -s "$encoder" "$work/bin/cv.dat"
+ln -s "$player" "$work/bin/py.dat"
 for name in first second; do
   ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=3 \
     -f lavfi -i sine=frequency=440:duration=3 -c:v mpeg4 -c:a aac -shortest \
@@ -34,11 +36,13 @@ done
 [ -n "$window" ] || fail "no mapped 770x550 window"
 
 sleep 1.5  # both files are measured and the first is loaded
-picture=$("$grab" "$window" "$screenshot") || fail "cannot grab the window"
+picture=$("$grab" "$window" "$screenshot" 474 90 284 218) || fail "cannot grab the window"
 echo "window $window: $picture"
 colours=$(echo "$picture" | sed -n 's/.*colours \([0-9]*\).*/\1/p')
 [ "${colours:-0}" -gt 8 ] || fail "the window shows a flat picture"
 echo "$picture" | grep -q "size 770x550" || fail "the window is not 770x550"
+area=$(echo "$picture" | sed -n 's/.*area-colours \([0-9]*\).*/\1/p')
+[ "${area:-0}" -gt 8 ] || fail "no picture in the preview area"
 
 # Convert: the round button at 662,446 (81 x 81).
 xdotool mousemove --window "$window" 702 486 click 1
@@ -51,4 +55,4 @@ for name in first second; do
   streams=$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$videos/$name.mp4" | tr '\n' ' ')
   [ "$streams" = "h264 aac " ] || fail "$name.mp4 holds '$streams', not H.264 and AAC"
 done
-echo "PASS: window drawn, both files converted to H.264 + AAC"
+echo "PASS: window drawn, first clip paused in the preview, both files converted to H.264 + AAC"
