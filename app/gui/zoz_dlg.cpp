@@ -111,6 +111,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
 
 ZozDlg::~ZozDlg() {
   if (driver_ && driver_->converting()) AbandonConversion();
+  EndWebCheck();
 }
 
 void ZozDlg::RunStartup(const WindowOptions& options) {
@@ -119,7 +120,7 @@ void ZozDlg::RunStartup(const WindowOptions& options) {
   startup_ = RunStartupDataSteps(options.programFolder, options.userConfigFolder,
                                  static_cast<std::int64_t>(std::time(nullptr)));
   outputFolder_ = startup_.outputFolder;
-  // The version check and install report start here, beside the window.
+  StartWebCheck();
   profileMenu_ = BuildProfileMenu(this, startup_.profilePath, [this](int id) { SelectProfileById(id); });
 }
 
@@ -347,6 +348,7 @@ void ZozDlg::closeEvent(QCloseEvent* event) {
     AbandonConversion();
   }
   preview_->StopPreview();
+  EndWebCheck();
   closingAllowed_ = true;
   event->accept();
 }

@@ -19,6 +19,7 @@
 #include "engine/conversion_view.h"
 #include "player/preview_controller.h"
 #include "player/preview_view.h"
+#include "web/web_check_worker.h"
 
 class QComboBox;
 class QMenu;
@@ -163,6 +164,9 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
 
   void AbandonConversion();
   void SetUpPreview();
+  void StartWebCheck();
+  void OnWebCheckTimer();
+  void EndWebCheck();
   void SeekToTrimBound(int labelId);
   bool IsConverting() const { return (uiState_ & kUiConverting) != 0; }
   void OpenConfiguredPage(int stringId);
@@ -192,6 +196,8 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   std::unique_ptr<PreviewController> preview_;
   QTimer playerWatchTimer_;
   QTimer playClockTimer_;
+  WebCheckWorker webCheck_;
+  QTimer webCheckTimer_;
   QTimer encoderWatchTimer_;
   QTimer progressTimer_;
 };
