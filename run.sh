@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds the converter, makes a short sample clip when there is none, and
-# converts it with the default profile into ./out.
+# Builds the converter and makes a short sample clip when there is none. With
+# a display it opens the window with the sample in its list; without one it
+# converts the sample with the default profile into ./out.
 set -e
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -14,7 +15,13 @@ if [ ! -f sample/clip.mp4 ]; then
     -f lavfi -i sine=frequency=440:duration=5 -ac 2 -c:v mpeg4 -c:a aac -shortest sample/clip.mp4
 fi
 
-echo "Converting sample/clip.mp4 into ./out"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "Opening the window with sample/clip.mp4 (press Convert)"
+  exec "$BUILD_DIR/bin/orva-video-converter" sample/clip.mp4
+fi
+
+echo "No display: converting sample/clip.mp4 into ./out with orva-convert"
+echo "(to see the window: xvfb-run -a $BUILD_DIR/bin/orva-video-converter, or run on a desktop)"
 status=0
 "$BUILD_DIR/bin/orva-convert" --output-dir out sample/clip.mp4 || status=$?
 echo "Results are in $(pwd)/out"
