@@ -6,6 +6,8 @@
 #include "engine/tool_runner.h"
 
 int main(int argc, char** argv) {
+  // Also when the build lists the tests, where no test environment is set.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QApplication application(argc, argv);
   orva::SetMessageDispatcher([] { QCoreApplication::processEvents(); });

@@ -1,0 +1,14 @@
+// The few colours the controls paint with themselves; the pictures bring
+// the rest of the skin.
+#pragma once
+
+#include <QRgb>
+
+namespace orva {
+
+constexpr QRgb kAccentColour = 0xFF2BB3A3;     // focus ring, progress fill
+constexpr QRgb kPanelColour = 0xFF262B35;      // progress track
+constexpr QRgb kBodyColour = 0xFF1E222A;       // text over the accent fill
+constexpr QRgb kTextColour = 0xFFE6E9EF;       // text over panels
+
+}  // namespace orva
