@@ -51,8 +51,9 @@ void CGdipButton::SetToolTipText(const QString& text, bool activate) {
 }
 
 void CGdipButton::SetToggle(bool on) {
-  setCheckable(on);
+  // Cleared while still checkable: a plain button never shows the alternate set.
   if (!on) setChecked(false);
+  setCheckable(on);
   update();
 }
 
