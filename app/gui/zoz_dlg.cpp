@@ -353,15 +353,23 @@ void ZozDlg::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// Closing the window while converting ends the encoder at once and waits for
-// it, so no encoder outlives the window and no shortened file appears under
-// the output name.
+// Closing the window while converting ends the encoder and waits for it, so
+// no encoder outlives the window and no shortened file appears under the
+// output name: asked to end, the encoder removes its unfinished file; one
+// that does not end in time is forced.
 void ZozDlg::AbandonConversion() {
   ToolRunner& runner = driver_->encoderRunner();
-  TerminateTool(runner);
-  for (int waited = 0; runner.process != kNoHandle && waited < 5000; waited += 10) {
-    if (PollTool(runner) == 1) break;
-    PlatformSleep(10);
+  const auto waitForEnd = [&runner](int milliseconds) {
+    for (int waited = 0; runner.process != kNoHandle && waited < milliseconds; waited += 10) {
+      if (PollTool(runner) == 1) return;
+      PlatformSleep(10);
+    }
+  };
+  AskToolToEnd(runner);
+  waitForEnd(3000);
+  if (runner.process != kNoHandle) {
+    TerminateTool(runner);
+    waitForEnd(2000);
   }
   stopTimers();
 }

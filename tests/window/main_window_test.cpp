@@ -184,7 +184,7 @@ class ClosingWhileConverting : public WindowTest {
  protected:
   void StartLongConversion() {
     const std::string clip = media_.file("long.mkv");
-    ASSERT_TRUE(RunFfmpeg("-f lavfi -i testsrc=size=640x480:rate=25:duration=120 -c:v mpeg4 -q:v 2 " + clip));
+    ASSERT_TRUE(RunFfmpeg("-f lavfi -i testsrc=size=320x240:rate=25:duration=120 -c:v mpeg4 -q:v 8 " + clip));
     ZozDlg& window = OpenWindow();
     window.AddDroppedFiles({QString::fromStdString(clip)});
     ASSERT_EQ(Rows(), 1);
@@ -213,6 +213,13 @@ TEST_F(ClosingWhileConverting, YesEndsTheEncoderAndLeavesNoOutput) {
   EXPECT_TRUE(window_->close());
   EXPECT_FALSE(PlatformProcessExists(encoderPid_));
   EXPECT_FALSE(std::filesystem::exists(videos_.file("long.mp4")));
+  // The encoder removed its unfinished file too.
+  int leftovers = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(videos_.path())) {
+    ++leftovers;
+    ADD_FAILURE() << "left behind: " << entry.path();
+  }
+  EXPECT_EQ(leftovers, 0);
 }
 
 }  // namespace
