@@ -39,6 +39,7 @@ QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }
 QMenu { background: #262B35; color: #E6E9EF; border: 1px solid #323846; }
 QMenu::item { padding: 4px 22px 4px 14px; }
 QMenu::item:selected { background: #2BB3A3; color: #0F1216; }
+QMenu::item:default { font-weight: bold; }
 QMenu::separator { height: 1px; background: #323846; margin: 3px 6px; }
 QToolTip { background: #262B35; color: #E6E9EF; border: 1px solid #323846; }
 )");
@@ -46,13 +47,15 @@ QToolTip { background: #262B35; color: #E6E9EF; border: 1px solid #323846; }
 
 QString SkinDialogStyleSheet() {
   return QStringLiteral(R"(
-QDialog { background: #1E222A; color: #E6E9EF; border: 1px solid #323846; }
-QLabel { color: #E6E9EF; }
+QDialog { background: #1E222A; color: #E6E9EF; border: 1px solid #323846; font-size: 11px; }
+QLabel { color: #E6E9EF; font-size: 11px; }
 QGroupBox { color: #9AA3B2; border: 1px solid #323846; border-radius: 4px; margin-top: 8px; }
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QComboBox {
-  background: #262B35; color: #E6E9EF; border: 1px solid #323846; border-radius: 3px; padding: 1px 6px;
+  background: #262B35; color: #E6E9EF; border: 1px solid #323846; border-radius: 3px; padding: 1px 3px;
+  font-size: 11px;
 }
+QComboBox::drop-down { border: 0; width: 12px; }
 QComboBox:disabled { color: #5C6475; background: #22262F; }
 QComboBox QAbstractItemView {
   background: #262B35; color: #E6E9EF; selection-background-color: #2BB3A3; selection-color: #0F1216;

@@ -46,7 +46,7 @@ CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
 
   AddText(QStringLiteral("Profile Name:"), 7, 15, 44, 8);
   name_ = new QLabel(QString::fromUtf8(currentProfile->name), this);
-  name_->setGeometry(DluX(61), DluY(15), DluX(186), DluY(8));
+  name_->setGeometry(DluX(61), DluY(15) - 3, DluX(186), DluY(8) + 6);
   AddText(QStringLiteral("Extension:"), 16, 29, 35, 8);
   QComboBox* extension = AddCombo(IDC_EXTENSION_COMBO, 61, 27, 104, 14);
 
@@ -118,9 +118,13 @@ QComboBox* CProfileDlg::AddCombo(int id, int left, int top, int width, int heigh
   return combo;
 }
 
+// Captions end where their place ends and may run further left, since the
+// dialog's font is wider than the one the places were measured in.
 void CProfileDlg::AddText(const QString& text, int left, int top, int width, int height) {
+  constexpr int kExtraWidth = 24;
   auto* label = new QLabel(text, this);
-  label->setGeometry(DluX(left), DluY(top) - 2, DluX(width) + 6, DluY(height) + 4);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setGeometry(DluX(left) - kExtraWidth, DluY(top) - 3, DluX(width) + kExtraWidth, DluY(height) + 6);
 }
 
 QComboBox* CProfileDlg::combo(int id) const {
