@@ -1,5 +1,7 @@
 #include "app/job_item.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -66,6 +68,11 @@ JobList& TheJobList() {
 }
 
 void FormatClock(double seconds, char (&out)[kClockCapacity]) {
+  // Beyond about 31 700 years the text would no longer be read anyway; the
+  // limit keeps the conversion to an integer defined.
+  constexpr double kLimit = 1e12;
+  if (std::isnan(seconds)) seconds = 0;
+  seconds = std::clamp(seconds, -kLimit, kLimit);
   const long long whole = static_cast<long long>(seconds);  // toward zero
   const long long hours = whole / 3600;
   const long long minutes = (whole % 3600) / 60;

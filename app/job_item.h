@@ -11,6 +11,7 @@ namespace orva {
 
 inline constexpr int kJobPathCapacity = 260;
 inline constexpr int kClockCapacity = 32;
+inline constexpr int kReasonCapacity = 256;
 
 struct JobItem {
   char path[kJobPathCapacity];
@@ -31,6 +32,10 @@ struct JobItem {
   std::int32_t index;
   float est_size_mb;
   char size_text[16];
+  std::int32_t audio_streams;  // from the probe
+  // Why the job did not succeed, for the user; empty when it did or has not
+  // run. Set by the conversion driver.
+  char fail_reason[kReasonCapacity];
 };
 
 // A zero-filled job, owned by the list it is appended to.
@@ -53,7 +58,8 @@ JobList& TheJobList();
 
 // Clock text "%02d:%02d:%05.2f" of a number of seconds. The seconds field
 // keeps the fraction and is rounded by the format alone, so 59.999 reads
-// 00:00:60.00.
+// 00:00:60.00. Values beyond a trillion seconds either way are shown as that
+// limit, and NaN as 0.
 void FormatClock(double seconds, char (&out)[kClockCapacity]);
 std::string FormatClock(double seconds);
 std::u16string FormatClockWide(double seconds);

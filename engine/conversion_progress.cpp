@@ -27,6 +27,12 @@ double RemainingSeconds(float percent, double elapsedSeconds) {
   return (100.0f - percent) / percent * elapsedSeconds;
 }
 
-int ProgressPosition(float percent) { return static_cast<int>(percent * 100.0f); }
+int ProgressPosition(float percent) {
+  if (std::isnan(percent)) return 0;
+  // Far beyond the bar's range of 0 to 10000 anyway; clamping keeps the
+  // conversion to int defined.
+  constexpr float kLimit = 2e9f;
+  return static_cast<int>(std::clamp(percent * 100.0f, -kLimit, kLimit));
+}
 
 }  // namespace orva

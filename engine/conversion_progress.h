@@ -28,7 +28,8 @@ const char* JudgeJob(double percent, const ExitStatus& encoderExit, bool stopReq
 // the encoder reports more than the range.
 double RemainingSeconds(float percent, double elapsedSeconds);
 
-// Progress bar position, hundredths of a per cent truncated toward zero.
+// Progress bar position, hundredths of a per cent truncated toward zero;
+// NaN gives 0 and values beyond two billion are held there.
 int ProgressPosition(float percent);
 
 }  // namespace orva

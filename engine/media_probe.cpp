@@ -63,12 +63,36 @@ JobItem* NewProbedJob(const char* path, const ProbeRecord& record) {
   job->trim_end = record.duration;
   job->width = record.width;
   job->height = record.height;
+  job->audio_streams = record.audioStreams;
   FormatClock(job->duration, job->duration_text);
   job->profile = currentProfile;
   EstimateOutputSize(*job);
   std::snprintf(job->path, sizeof job->path, "%s", path);
   SplitJobPath(*job);
   return job;
+}
+
+bool StartsLine(const char* text, const char* at) {
+  return at == text || at[-1] == '\n' || at[-1] == '\r';
+}
+
+// The first place in `text`, at or after `from` and before `end` (when
+// given), where a line starts with `key`.
+const char* FindLineStart(const char* text, const char* from, const char* key, const char* end) {
+  for (const char* at = std::strstr(from, key); at != nullptr; at = std::strstr(at + 1, key)) {
+    if (end != nullptr && at >= end) return nullptr;
+    if (StartsLine(text, at)) return at;
+  }
+  return nullptr;
+}
+
+std::int32_t CountLineStarts(const char* text, const char* key) {
+  std::int32_t count = 0;
+  for (const char* at = FindLineStart(text, text, key, nullptr); at != nullptr;
+       at = FindLineStart(text, at + 1, key, nullptr)) {
+    ++count;
+  }
+  return count;
 }
 
 }  // namespace
@@ -86,18 +110,22 @@ ToolRunner& ProbeRunner() {
 }
 
 void ParseProbeReport(const char* report, ProbeRecord& record) {
-  const char* format = std::strstr(report, "[FORMAT]");
-  const char* formatEnd = std::strstr(report, "[/FORMAT]");
-  const char* width = std::strstr(report, "width=");
-  const char* height = std::strstr(report, "height=");
-  if (format == nullptr || formatEnd == nullptr) return;
+  // Keys count only at the start of a line: the report prints the file name
+  // first, and a name may hold "duration=" itself.
+  const char* format = FindLineStart(report, report, "[FORMAT]", nullptr);
+  if (format == nullptr) return;
+  const char* formatEnd = FindLineStart(report, format, "[/FORMAT]", nullptr);
+  if (formatEnd == nullptr) return;
+  const char* width = FindLineStart(report, report, "width=", nullptr);
+  const char* height = FindLineStart(report, report, "height=", nullptr);
 
   // Only the format section's duration counts, never a stream's.
-  const char* duration = std::strstr(format, "duration=");
-  if (duration == nullptr || duration >= formatEnd) return;
+  const char* duration = FindLineStart(report, format, "duration=", formatEnd);
+  if (duration == nullptr) return;
   record.duration = std::strtod(duration + std::strlen("duration="), nullptr);
   if (width != nullptr) record.width = std::atoi(width + std::strlen("width="));
   if (height != nullptr) record.height = std::atoi(height + std::strlen("height="));
+  record.audioStreams = CountLineStarts(report, "codec_type=audio");
 }
 
 int ProbeAndAddFile(const char* path, JobList& jobs) {

@@ -17,6 +17,7 @@ struct ProbeRecord {
   double duration;
   std::int32_t width;
   std::int32_t height;
+  std::int32_t audioStreams;
 };
 
 extern const ToolDescriptor kProbeDescriptor;
@@ -24,7 +25,8 @@ extern const ToolDescriptor kProbeDescriptor;
 // The process-wide probe runner; its programPath is set at start-up.
 ToolRunner& ProbeRunner();
 
-// Reads duration, width and height from a probe report.
+// Reads duration, width, height and the number of audio streams from a
+// probe report.
 void ParseProbeReport(const char* report, ProbeRecord& record);
 
 // Probes `path` and appends a job for it to `jobs`: 0 when a job was added,

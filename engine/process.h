@@ -67,8 +67,10 @@ long PlatformWrite(OsHandle pipe, const char* data, std::size_t size);
 
 void PlatformClose(OsHandle& handle);  // sets the handle to kNoHandle
 
-// Ends the child at once (the exit code is not chosen on POSIX).
-void PlatformTerminate(OsHandle process);
+// Ends the child at once (the exit code is not chosen on POSIX). A child
+// already reaped (`status` known) is not signalled: its id may have been
+// reused. True when the signal was sent.
+bool PlatformTerminate(OsHandle process, const ExitStatus& status);
 
 // Asks the child, and what it started in its group, to end; a child may
 // ignore the request, so whoever waits for the end needs PlatformTerminate

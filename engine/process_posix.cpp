@@ -69,6 +69,12 @@ void KeepOnlyStandardStreams() {
   sigemptyset(&none);
   sigprocmask(SIG_SETMASK, &none, nullptr);
 
+  // When our own standard streams were closed, the pipes may have taken
+  // descriptors 0 to 2; lift them above 2 first so that wiring one cannot
+  // overwrite another (and dup2 clears close-on-exec on every copy).
+  inputRead = fcntl(inputRead, F_DUPFD_CLOEXEC, 3);
+  outputWrite = fcntl(outputWrite, F_DUPFD_CLOEXEC, 3);
+  if (inputRead < 0 || outputWrite < 0) _exit(127);
   dup2(inputRead, STDIN_FILENO);
   dup2(outputWrite, STDOUT_FILENO);
   dup2(outputWrite, STDERR_FILENO);
@@ -201,11 +207,13 @@ void PlatformClose(OsHandle& handle) {
   handle = kNoHandle;
 }
 
-void PlatformTerminate(OsHandle process) {
+bool PlatformTerminate(OsHandle process, const ExitStatus& status) {
   const auto pid = static_cast<pid_t>(process);
-  if (pid <= 0) return;
+  // Once reaped, the id may already belong to an unrelated process (group).
+  if (pid <= 0 || status.known) return false;
   kill(-pid, SIGKILL);  // the child leads its own group: end what it started too
   kill(pid, SIGKILL);
+  return true;
 }
 
 void PlatformRequestEnd(OsHandle process) {

@@ -80,7 +80,7 @@ int WriteToolInput(ToolRunner& runner, const char* text) {
 }
 
 void TerminateTool(ToolRunner& runner) {
-  if (runner.process != kNoHandle) PlatformTerminate(runner.process);
+  if (runner.process != kNoHandle) PlatformTerminate(runner.process, runner.exitStatus);
 }
 
 void AskToolToEnd(ToolRunner& runner) {

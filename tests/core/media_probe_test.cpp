@@ -14,13 +14,27 @@ using test::ScratchFolder;
 TEST(ParseProbeReport, FormatDurationAndFirstSizeKeys) {
   ProbeRecord record{};
   ParseProbeReport(
-      "[STREAM]\ncodec_name=mpeg2video\ncoded_width=720\nwidth=640\nheight=480\n"
-      "duration=99.000000\n[/STREAM]\n[FORMAT]\nfilename=a.mpg\nduration=12.480000\n"
-      "size=1000\n[/FORMAT]\n",
+      "[STREAM]\ncodec_name=mpeg2video\ncodec_type=video\ncoded_width=720\nwidth=640\nheight=480\n"
+      "duration=99.000000\n[/STREAM]\n[STREAM]\ncodec_type=audio\n[/STREAM]\n"
+      "[FORMAT]\nfilename=a.mpg\nduration=12.480000\nsize=1000\n[/FORMAT]\n",
       record);
   EXPECT_DOUBLE_EQ(record.duration, 12.48);
-  EXPECT_EQ(record.width, 720);  // the first key ending in width= wins
+  EXPECT_EQ(record.width, 640);  // the plain key, not the coded width
   EXPECT_EQ(record.height, 480);
+  EXPECT_EQ(record.audioStreams, 1);
+}
+
+TEST(ParseProbeReport, KeysInsideAFileNameAreNotRead) {
+  ProbeRecord record{};
+  ParseProbeReport(
+      "[STREAM]\ncodec_type=audio\n[/STREAM]\n[FORMAT]\n"
+      "filename=/m/x duration=999 width=9 height=9 codec_type=audio [FORMAT].mp4\n"
+      "duration=3.500000\n[/FORMAT]\n",
+      record);
+  EXPECT_DOUBLE_EQ(record.duration, 3.5);
+  EXPECT_EQ(record.width, 0);
+  EXPECT_EQ(record.height, 0);
+  EXPECT_EQ(record.audioStreams, 1);
 }
 
 TEST(ParseProbeReport, NoUsableFormatDuration) {
@@ -83,6 +97,15 @@ TEST_F(MediaProbeTest, SoundOnlyHasNoPictureSize) {
   EXPECT_NEAR(jobs.head->duration, 1.5, 0.05);
   EXPECT_EQ(jobs.head->width, 0);
   EXPECT_EQ(jobs.head->height, 0);
+  EXPECT_EQ(jobs.head->audio_streams, 1);
+}
+
+TEST_F(MediaProbeTest, ANameHoldingADurationKeyIsMeasuredByItsContent) {
+  const std::string clip = folder.file("x duration=999.wav");
+  ASSERT_TRUE(test::RunFfmpeg("-f lavfi -i sine=duration=1.5 \"" + clip + "\""));
+  currentProfile = &test::AudioTestProfile();
+  ASSERT_EQ(ProbeAndAddFile(clip.c_str(), jobs), 0);
+  EXPECT_NEAR(jobs.head->duration, 1.5, 0.05);
 }
 
 TEST_F(MediaProbeTest, FilesWithoutDurationAreSkipped) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -140,6 +143,62 @@ TEST_F(RunnerTest, ChildInheritsNoOtherDescriptor) {
   EXPECT_LT(pollToEnd(), 5000);
   close(leaked);
   EXPECT_EQ(recorder.all(), "0\n1\n2\n3\n");  // 3 is the listing's own
+}
+
+TEST_F(RunnerTest, ChildKeepsItsStreamsWhenOursWereClosed) {
+  // Started without standard input and output, as some launchers do, the
+  // pipes take descriptors 0 and 1; the child must still get its own.
+  const pid_t tester = fork();
+  if (tester == 0) {
+    close(STDIN_FILENO);
+    close(STDOUT_FILENO);
+    const bool ok = launch("quitter") && WriteToolInput(runner, "hello\n") == 0 &&
+                    WriteToolInput(runner, "q\n") == 0 && pollToEnd() < 5000 &&
+                    recorder.all() == "got:hello\nbye\n";
+    _exit(ok ? 0 : 1);
+  }
+  int wstatus = 0;
+  ASSERT_EQ(waitpid(tester, &wstatus, 0), tester);
+  EXPECT_TRUE(WIFEXITED(wstatus) && WEXITSTATUS(wstatus) == 0);
+}
+
+// Makes the next process created get `pid`; false when that is not allowed.
+bool PrepareNextPid(pid_t pid) {
+  std::FILE* last = std::fopen("/proc/sys/kernel/ns_last_pid", "w");
+  if (last == nullptr) return false;
+  const bool written = std::fprintf(last, "%d", pid - 1) > 0;
+  return std::fclose(last) == 0 && written;
+}
+
+TEST(PlatformTerminate, NeverSignalsAnIdAfterItWasReaped) {
+  LaunchedChild child;
+  const std::string line = std::string("\"") + ORVA_TEST_CHILDREN_DIR + "/child_silent\" 0";
+  ASSERT_TRUE(PlatformLaunch(line.c_str(), child));
+  ExitStatus status;
+  while (!PlatformWaitExit(child.process, 100, status)) {
+  }
+  ASSERT_TRUE(status.known);
+
+  // An unrelated process group that got the reaped id.
+  if (!PrepareNextPid(static_cast<pid_t>(child.process))) GTEST_SKIP() << "cannot choose the next pid";
+  const pid_t stranger = fork();
+  if (stranger == 0) {
+    setpgid(0, 0);
+    pause();
+    _exit(0);
+  }
+  if (stranger != static_cast<pid_t>(child.process)) {
+    kill(stranger, SIGKILL);
+    waitpid(stranger, nullptr, 0);
+    GTEST_SKIP() << "another process took the id first";
+  }
+  EXPECT_FALSE(PlatformTerminate(child.process, status));
+  PlatformSleep(50);
+  EXPECT_EQ(waitpid(stranger, nullptr, WNOHANG), 0);  // still alive
+  kill(stranger, SIGKILL);
+  waitpid(stranger, nullptr, 0);
+  PlatformClose(child.outputRead);
+  PlatformClose(child.inputWrite);
 }
 
 TEST(PumpMessages, DispatchesEachCycleAndReturnsAtOnceForNone) {

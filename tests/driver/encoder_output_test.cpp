@@ -90,5 +90,16 @@ TEST(ConversionProgressTest, ExtrapolatesTheRemainingTimeAndTheBar) {
   EXPECT_EQ(ProgressPosition(99.999f), 9999);
 }
 
+TEST(ConversionProgressTest, ExtremeValuesStayDefined) {
+  EXPECT_EQ(ProgressPosition(std::nanf("")), 0);
+  EXPECT_EQ(ProgressPosition(INFINITY), 2000000000);
+  EXPECT_EQ(ProgressPosition(-3e38f), -2000000000);
+  // A remaining time from a tiny share done: huge, but a defined clock text.
+  const double huge = RemainingSeconds(1e-30f, 1e10);
+  EXPECT_EQ(FormatClock(huge), "277777777:46:40.00");
+  EXPECT_EQ(FormatClock(-INFINITY), "-277777777:-46:-40.00");
+  EXPECT_EQ(FormatClock(std::nan("")), "00:00:00.00");
+}
+
 }  // namespace
 }  // namespace orva

@@ -38,7 +38,7 @@ PlayerRun::PlayerRun(const std::string& arguments) {
 PlayerRun::~PlayerRun() {
   if (!started()) return;
   if (!PlatformWaitExit(child_.process, 0, status_)) {
-    PlatformTerminate(child_.process);
+    PlatformTerminate(child_.process, status_);
     PlatformWaitExit(child_.process, 5000, status_);
   }
   PlatformClose(child_.outputRead);

@@ -130,7 +130,7 @@ class Session {
         break;
       case StopRequest::Abort:
         aborted_ = true;
-        if (!exited_) PlatformTerminate(child_.process);
+        PlatformTerminate(child_.process, status_);
         break;
       case StopRequest::None:
         break;
