@@ -24,12 +24,16 @@ void TerminalView::setRowStatus(int row, const std::string& text) {
   if (text == kStatusSuccess) ++successes_;
   clearProgressLine();
   std::fprintf(out_, "%-9s %s\n", text.c_str(), outputPathOf(*job).c_str());
+  // The reason goes on a line of its own, under the path.
+  if (text != kStatusSuccess && job->fail_reason[0] != '\0') {
+    std::fprintf(out_, "%-9s %s\n", "", job->fail_reason);
+  }
   std::fflush(out_);
 }
 
 std::string TerminalView::outputPathOf(const JobItem& job) const {
   // A job whose command could not be built has no output name.
-  if (job.out_name[0] == '\0') return std::string(job.path) + " (no usable output path)";
+  if (job.out_name[0] == '\0') return job.path;
   return OutputFolderFor(job) + job.out_name + ChosenExtension(*job.profile);
 }
 

@@ -1,6 +1,6 @@
 // The conversion display of orva-convert: a live progress line on a
-// terminal, one result line per job, the not-writable question on the
-// terminal.
+// terminal, one result line per job (with the reason under a failure), the
+// not-writable question on the terminal.
 #pragma once
 
 #include <cstdio>

@@ -12,15 +12,48 @@
 #include "engine/conversion_progress.h"
 #include "engine/conversion_texts.h"
 #include "engine/encoder_command.h"
+#include "engine/failure_reason.h"
 #include "engine/output_naming.h"
 
 namespace orva {
 
+namespace {
+
+constexpr char kTimeKey[] = "time=";
+
+// The encoder wrote its file under another name than the one given: keep
+// that name when it lies in the job's folder with the job's extension.
+void TakeWrittenName(JobItem& job, const std::string& path) {
+  const std::string folder = OutputFolderFor(job);
+  const std::string extension = ChosenExtension(*job.profile);
+  if (path.size() <= folder.size() + extension.size() || !path.starts_with(folder) ||
+      !path.ends_with(extension)) {
+    return;
+  }
+  const std::string name = path.substr(folder.size(), path.size() - folder.size() - extension.size());
+  if (name.find(kPathSeparator) != std::string::npos || name.size() >= sizeof job.out_name) return;
+  std::snprintf(job.out_name, sizeof job.out_name, "%s", name.c_str());
+}
+
+void DigestEncoderLine(const char* line, std::size_t length, void* context) {
+  auto& state = *static_cast<ConversionState*>(context);
+  const std::string text(line, length);
+  const std::size_t time = text.find(kTimeKey);
+  if (time != std::string::npos) {
+    state.encodedSeconds = std::strtod(text.c_str() + time + std::strlen(kTimeKey), nullptr);
+  } else if (text.starts_with(kOutputWrittenAs)) {
+    if (state.currentJob != nullptr) TakeWrittenName(*state.currentJob, text.substr(std::strlen(kOutputWrittenAs)));
+  } else {
+    std::snprintf(state.lastMessage, sizeof state.lastMessage, "%s", text.c_str());
+  }
+}
+
+}  // namespace
+
 void EncoderOnOutput(ToolRunner& runner) {
   auto& state = *static_cast<ConversionState*>(runner.context);
-  LineSplitterAppend(state.splitter, runner.readBuffer);
-  const char* time = state.splitter.lastLine ? std::strstr(state.splitter.lastLine, "time=") : nullptr;
-  if (time != nullptr) state.encodedSeconds = std::strtod(time + std::strlen("time="), nullptr);
+  // Every line is read: a message right after a report must not hide it.
+  LineSplitterAppend(state.splitter, runner.readBuffer, DigestEncoderLine, &state);
 }
 
 static_assert(std::is_standard_layout_v<ConversionState> && offsetof(ConversionState, splitter) == 0,
@@ -79,12 +112,14 @@ void ConversionDriver::stop() {
 int ConversionDriver::startNextJob(JobItem* job) {
   for (; job != nullptr; job = job->next) {
     resetForNewRun();
+    job->fail_reason[0] = '\0';
     const std::string folder = OutputFolderFor(*job);
-    if (CheckWritableFolder(folder.c_str()) != 0 && !view_.askIgnoreNotWritable(folder)) {
-      return kRunDeclined;
+    if (CheckWritableFolder(folder.c_str()) != 0) {
+      ExplainFolderRefusal(*job, folder);
+      if (!view_.askIgnoreNotWritable(folder)) return kRunDeclined;
     }
     state_.currentJob = job;
-    if (!launchEncoder()) {
+    if (!launchEncoder(*job)) {
       view_.setRowStatus(job->index, kStatusFatal);
       continue;
     }
@@ -100,10 +135,15 @@ void ConversionDriver::resetForNewRun() {
   ClearToolRunner(runner_);
 }
 
-bool ConversionDriver::launchEncoder() {
+bool ConversionDriver::launchEncoder(JobItem& job) {
   // A command that cannot be built safely is as fatal as a missing encoder.
-  if (runner_.descriptor->buildCommand(runner_) != 0) return false;
-  return LaunchTool(runner_);
+  const int built = runner_.descriptor->buildCommand(runner_);
+  if (built == kCommandBuilt && LaunchTool(runner_)) {
+    job.fail_reason[0] = '\0';
+    return true;
+  }
+  ExplainLaunchFailure(job, built, runner_.programPath);
+  return false;
 }
 
 void ConversionDriver::showJobStarted(const JobItem& job) {
@@ -130,9 +170,11 @@ void ConversionDriver::onEncoderTimer() {
 }
 
 void ConversionDriver::judgeEndedJob() {
-  const JobItem& job = *state_.currentJob;
+  JobItem& job = *state_.currentJob;
   const double percent = JobPercent(job, state_.encodedSeconds);
-  view_.setRowStatus(job.index, JudgeJob(percent, runner_.exitStatus, stopRequested_));
+  const char* verdict = JudgeJob(percent, runner_.exitStatus, stopRequested_);
+  ExplainEndedJob(job, verdict, percent, runner_.exitStatus, stopRequested_, state_.lastMessage);
+  view_.setRowStatus(job.index, verdict);
 }
 
 void ConversionDriver::onProgressTimer() {

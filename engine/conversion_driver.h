@@ -12,8 +12,9 @@
 
 namespace orva {
 
-// The encoder's output digest: append the chunk, then read the seconds
-// written from the "time=" of the newest complete line that holds one.
+// The encoder's output digest: append the chunk, then read every line it
+// completes: the seconds written from the newest "time=", the name of the
+// file written when the encoder had to take another, and its last message.
 void EncoderOnOutput(ToolRunner& runner);
 // Releases the line assembly after the encoder has ended.
 void EncoderOnFinish(ToolRunner& runner);
@@ -54,7 +55,7 @@ class ConversionDriver {
 
  private:
   void resetForNewRun();
-  bool launchEncoder();
+  bool launchEncoder(JobItem& job);
   void showJobStarted(const JobItem& job);
   void judgeEndedJob();
   void endRun();

@@ -1,5 +1,5 @@
 // Per-run state of the encoder: the line assembly of its output, the job it
-// converts and the seconds it reports as written.
+// converts, the seconds it reports as written and its last message.
 #pragma once
 
 #include "app/job_item.h"
@@ -11,6 +11,9 @@ struct ConversionState {
   LineSplitter splitter;  // kept first, as the encoder's output digest expects
   JobItem* currentJob = nullptr;
   double encodedSeconds = 0;
+  // The encoder's newest line that was neither a report nor the name it
+  // wrote: its error when it fails.
+  char lastMessage[kReasonCapacity] = {};
 };
 
 }  // namespace orva

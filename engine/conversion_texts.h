@@ -20,6 +20,10 @@ inline constexpr char kExtensionChangeFormat[] = "%s ---> %s";
 inline constexpr char kNotWritableCaption[] = "Error";
 inline constexpr char kNotWritableMessage[] = "given path is not writable, ignore the error";
 
+// The line by which the encoder names the file it wrote when that is not
+// the output path it was given (the name was taken meanwhile).
+inline constexpr char kOutputWrittenAs[] = "output written as: ";
+
 // The encoder's own quit command: it finishes the output file and exits.
 inline constexpr char kEncoderQuitCommand[] = "q\n";
 

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/output_naming.h"
 
 namespace orva {
 
@@ -55,10 +54,12 @@ std::string VideoOptions(const Profile& profile) {
 }
 
 int BuildEncoderCommand(const char* programPath, JobItem& job,
-                        char (&commandLine)[kCommandCapacity]) {
-  if (!SafelyQuotable(programPath) || !SafelyQuotable(job.path)) return -1;
+                        char (&commandLine)[kCommandCapacity], const ReservedPaths* reserved) {
+  if (!SafelyQuotable(programPath) || !SafelyQuotable(job.path)) return kPathHasDoubleQuote;
   std::string outputPath;
-  if (!OutputPathFor(job, outputPath) || !SafelyQuotable(outputPath.c_str())) return -1;
+  const int named = OutputPathFor(job, outputPath, reserved);
+  if (named != kNamed) return named;
+  if (!SafelyQuotable(outputPath.c_str())) return kPathHasDoubleQuote;
 
   char seek[64] = "";
   if (job.trim_begin != 0) std::snprintf(seek, sizeof seek, " -ss %f ", job.trim_begin);
@@ -73,9 +74,17 @@ int BuildEncoderCommand(const char* programPath, JobItem& job,
                                    programPath, seek, job.path, length,
                                    VideoOptions(*job.profile).c_str(),
                                    AudioOptions(*job.profile).c_str(), outputPath.c_str());
-  if (needed < 0 || needed >= kCommandCapacity) return -1;  // never run a cut command
+  if (needed < 0 || needed >= kCommandCapacity) return kCommandTooLong;  // never run a cut command
   std::memcpy(commandLine, built, static_cast<std::size_t>(needed) + 1);
-  return 0;
+  return kCommandBuilt;
+}
+
+const char* CommandFailureText(int result) {
+  switch (result) {
+    case kPathHasDoubleQuote: return "a path holds a double quote, which cannot be passed on";
+    case kCommandTooLong: return "the encoder command would be longer than 1023 characters";
+    default: return NamingFailureText(result);
+  }
 }
 
 int EncoderBuildCommand(ToolRunner& runner) {

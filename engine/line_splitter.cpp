@@ -23,7 +23,7 @@ void Grow(char*& buffer, std::int32_t size) {
 
 // Finds the complete lines in `pending`, keeps the newest one in `lastLine`
 // and moves the unfinished rest to the front of `pending`.
-void Split(LineSplitter& splitter) {
+void Split(LineSplitter& splitter, LineVisitor visit, void* context) {
   char* text = splitter.pending;
   char* start = text;
   while (IsBreak(*start)) ++start;
@@ -39,6 +39,7 @@ void Split(LineSplitter& splitter) {
     if (!IsBreak(at[-1])) {
       lastStart = lineStart;
       lastEnd = at;
+      if (visit != nullptr) visit(lastStart, static_cast<std::size_t>(lastEnd - lastStart), context);
     }
     if (!IsBreak(at[1])) lineStart = at + 1;
   }
@@ -54,7 +55,8 @@ void Split(LineSplitter& splitter) {
 
 }  // namespace
 
-void LineSplitterAppend(LineSplitter& splitter, const char* chunk) {
+void LineSplitterAppend(LineSplitter& splitter, const char* chunk, LineVisitor visit,
+                        void* context) {
   const auto n = static_cast<std::int32_t>(std::strlen(chunk));
   if (n == 0) return;
   if (splitter.lastLine == nullptr) {
@@ -75,7 +77,7 @@ void LineSplitterAppend(LineSplitter& splitter, const char* chunk) {
     Grow(splitter.pending, need);
   }
   std::strcat(splitter.pending, chunk);
-  Split(splitter);
+  Split(splitter, visit, context);
 }
 
 void LineSplitterRelease(LineSplitter& splitter) {

@@ -2,6 +2,7 @@
 // ends a line, so empty lines never show up.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace orva {
@@ -12,7 +13,14 @@ struct LineSplitter {
   char* pending = nullptr;    // text after the last break
 };
 
-void LineSplitterAppend(LineSplitter& splitter, const char* chunk);
+// Called for every complete line in order, oldest first, with its length
+// (the line is not NUL-terminated).
+using LineVisitor = void (*)(const char* line, std::size_t length, void* context);
+
+// Appends the chunk; `visit`, when given, sees every line the chunk
+// completes, so an owner that needs more than the newest line loses none.
+void LineSplitterAppend(LineSplitter& splitter, const char* chunk, LineVisitor visit = nullptr,
+                        void* context = nullptr);
 void LineSplitterRelease(LineSplitter& splitter);
 
 }  // namespace orva

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 
 #include "engine/process.h"
 
@@ -11,11 +10,24 @@ namespace orva {
 
 namespace {
 
-bool Exists(const std::string& path) {
-  std::error_code error;
-  // A dangling link still takes the name.
-  return std::filesystem::symlink_status(path, error).type() !=
-         std::filesystem::file_type::not_found;
+// The longest file name most file systems take, in bytes.
+constexpr std::size_t kMaxNameLength = 255;
+
+// kNamed when the name is free, kNameNotCheckable when it cannot be told,
+// and -1 when something already takes it.
+int Availability(const std::string& path, const ReservedPaths* reserved) {
+  if (reserved != nullptr && reserved->count(path) != 0) return -1;
+  switch (PlatformPathPresence(path.c_str())) {
+    case PathPresence::Absent: return kNamed;
+    case PathPresence::Present: return -1;
+    case PathPresence::Unknown: return kNameNotCheckable;
+  }
+  return kNameNotCheckable;
+}
+
+bool Fits(const std::string& folder, const std::string& name, const char* extension) {
+  const std::size_t nameLength = name.size() + std::strlen(extension);
+  return nameLength <= kMaxNameLength && folder.size() + nameLength < kJobPathCapacity;
 }
 
 }  // namespace
@@ -31,31 +43,40 @@ std::string OutputFolderFor(const JobItem& job) {
   return folder;
 }
 
-void MakeUniqueName(std::string& name, std::string& folder, const char* extension) {
+int MakeUniqueName(std::string& name, std::string& folder, const char* extension,
+                   const ReservedPaths* reserved) {
   if (folder.empty() || folder.back() != kPathSeparator) folder += kPathSeparator;
-  if (!Exists(folder + name + extension)) return;
+  // Checked before the search: a name the file system refuses can never be
+  // found free.
+  if (!Fits(folder, name, extension)) return kOutputPathTooLong;
+  int result = Availability(folder + name + extension, reserved);
+  if (result >= 0) return result;
   for (int n = 0;; ++n) {
     const std::string candidate = name + "(" + std::to_string(n) + ")";
-    if (!Exists(folder + candidate + extension)) {
-      name = candidate;
-      return;
-    }
+    if (!Fits(folder, candidate, extension)) return kOutputPathTooLong;
+    result = Availability(folder + candidate + extension, reserved);
+    if (result < 0) continue;
+    if (result == kNamed) name = candidate;
+    return result;
   }
 }
 
-bool OutputPathFor(JobItem& job, std::string& outputPath) {
+const char* NamingFailureText(int result) {
+  return result == kOutputPathTooLong ? "the output path would be longer than 259 characters"
+                                      : "the output folder cannot be searched";
+}
+
+int OutputPathFor(JobItem& job, std::string& outputPath, const ReservedPaths* reserved) {
+  job.out_name[0] = '\0';
+  outputPath.clear();
   const char* extension = ChosenExtension(*job.profile);
   std::string folder = OutputFolderFor(job);
   std::string name = job.name;
-  MakeUniqueName(name, folder, extension);
+  const int result = MakeUniqueName(name, folder, extension, reserved);
+  if (result != kNamed) return result;
   outputPath = folder + name + extension;
-  if (outputPath.size() >= kJobPathCapacity) {
-    job.out_name[0] = '\0';
-    outputPath.clear();
-    return false;
-  }
   std::snprintf(job.out_name, sizeof job.out_name, "%s", name.c_str());
-  return true;
+  return kNamed;
 }
 
 int LeadingInteger(const char* text) { return text == nullptr ? 0 : std::atoi(text); }

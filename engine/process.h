@@ -86,6 +86,13 @@ void PlatformSleep(int milliseconds);
 // Whether a process of that id is still alive (ours or another user's).
 bool PlatformProcessExists(long processId);
 
+enum class PathPresence { Absent, Present, Unknown };
+
+// Whether anything (a file, a folder, a dangling link) is at `path`. Unknown
+// when that cannot be told: a folder without search permission, a name too
+// long for the file system, an input/output error.
+PathPresence PlatformPathPresence(const char* path);
+
 // Folder of the running executable, without its final separator.
 std::string PlatformExecutableFolder();
 

@@ -5,6 +5,7 @@
 #include <sys/ioctl.h>
 #include <linux/close_range.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -238,6 +239,12 @@ void PlatformSleep(int milliseconds) {
 
 bool PlatformProcessExists(long processId) {
   return processId > 0 && (kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM);
+}
+
+PathPresence PlatformPathPresence(const char* path) {
+  struct stat info {};
+  if (lstat(path, &info) == 0) return PathPresence::Present;
+  return errno == ENOENT ? PathPresence::Absent : PathPresence::Unknown;
 }
 
 std::string PlatformExecutableFolder() {

@@ -21,7 +21,8 @@ class EncoderCommandTest : public ::testing::Test {
 
   std::string build() {
     char line[kCommandCapacity] = "untouched";
-    if (BuildEncoderCommand("/opt/orva/cv.dat", job, line) != 0) return "<refused:" + std::string(line) + ">";
+    const int result = BuildEncoderCommand("/opt/orva/cv.dat", job, line);
+    if (result != kCommandBuilt) return "<refused " + std::to_string(result) + ":" + std::string(line) + ">";
     return line;
   }
   std::string source() const { return "\"" + folder.file("a.avi") + "\""; }
@@ -80,14 +81,22 @@ TEST_F(EncoderCommandTest, OnlyExactAutoIsLeftOut) {
 TEST_F(EncoderCommandTest, RefusesWhatCannotBePassedSafely) {
   std::snprintf(job.path, sizeof job.path, "%s", folder.file("say \"hi\" -f null.avi").c_str());
   SplitJobPath(job);
-  EXPECT_EQ(build(), "<refused:untouched>");
+  EXPECT_EQ(build(), "<refused 3:untouched>");
 
   // Options too long for the 1023 characters of a command line.
   std::snprintf(job.path, sizeof job.path, "%s", folder.file("a.avi").c_str());
   SplitJobPath(job);
   const std::string longEncoder = "mpeg4 " + std::string(900, 'o');
   profile.videoCodecs[0].encoderName = longEncoder.c_str();
-  EXPECT_EQ(build(), "<refused:untouched>");
+  EXPECT_EQ(build(), "<refused 4:untouched>");
+  EXPECT_NE(std::string(CommandFailureText(kCommandTooLong)), CommandFailureText(kPathHasDoubleQuote));
+}
+
+TEST_F(EncoderCommandTest, ReservedOutputsCountAsTaken) {
+  char line[kCommandCapacity];
+  const ReservedPaths reserved = {folder.file("a.mp4")};
+  ASSERT_EQ(BuildEncoderCommand("/opt/orva/cv.dat", job, line, &reserved), kCommandBuilt);
+  EXPECT_STREQ(job.out_name, "a(0)");
 }
 
 TEST_F(EncoderCommandTest, BuildCommandNeedsACurrentJob) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "app/data_files.h"
@@ -23,17 +25,17 @@ TEST(OutputNaming, ClashesGetACounterFromZero) {
   ScratchFolder folder;
   JobItem job = JobFor(folder.file("a.avi"), test::VideoTestProfile());
   std::string path;
-  ASSERT_TRUE(OutputPathFor(job, path));
+  ASSERT_EQ(OutputPathFor(job, path), kNamed);
   EXPECT_EQ(path, folder.file("a.mp4"));
   EXPECT_STREQ(job.out_name, "a");
 
   folder.touch("a.mp4");
-  ASSERT_TRUE(OutputPathFor(job, path));
+  ASSERT_EQ(OutputPathFor(job, path), kNamed);
   EXPECT_EQ(path, folder.file("a(0).mp4"));
   EXPECT_STREQ(job.out_name, "a(0)");
 
   folder.touch("a(0).mp4");
-  ASSERT_TRUE(OutputPathFor(job, path));
+  ASSERT_EQ(OutputPathFor(job, path), kNamed);
   EXPECT_EQ(path, folder.file("a(1).mp4"));
 }
 
@@ -43,21 +45,60 @@ TEST(OutputNaming, ChosenFolderAndFoldersAsNames) {
   std::snprintf(job.out_dir, sizeof job.out_dir, "%s", target.path().c_str());
   std::filesystem::create_directory(target.file("a.mp4"));  // a folder takes the name too
   std::string path;
-  ASSERT_TRUE(OutputPathFor(job, path));
+  ASSERT_EQ(OutputPathFor(job, path), kNamed);
   EXPECT_EQ(path, target.file("a(0).mp4"));
 
   std::snprintf(job.out_dir, sizeof job.out_dir, "%s/", target.path().c_str());
-  ASSERT_TRUE(OutputPathFor(job, path));
+  ASSERT_EQ(OutputPathFor(job, path), kNamed);
   EXPECT_EQ(path, target.file("a(0).mp4"));  // no doubled separator
 }
 
 TEST(OutputNaming, PathThatWouldNotFitIsRefused) {
   JobItem job = JobFor("/tmp/" + std::string(240, 'n') + ".avi", test::VideoTestProfile());
   std::string path;
-  EXPECT_TRUE(OutputPathFor(job, path));  // 5 + 240 + 4 characters fit
+  EXPECT_EQ(OutputPathFor(job, path), kNamed);  // 5 + 240 + 4 characters fit
   std::snprintf(job.out_dir, sizeof job.out_dir, "/tmp/%s", std::string(20, 'd').c_str());
-  EXPECT_FALSE(OutputPathFor(job, path));
+  EXPECT_EQ(OutputPathFor(job, path), kOutputPathTooLong);
   EXPECT_STREQ(job.out_name, "");
+  EXPECT_EQ(path, "");
+}
+
+TEST(OutputNaming, ACounterThatNoLongerFitsEndsTheSearch) {
+  ScratchFolder folder;
+  // "<fill>.mp4" takes all 259 characters, so "<fill>(0).mp4" cannot be used.
+  const std::string fill(259 - folder.path().size() - 1 - 4, 'f');
+  JobItem job = JobFor(folder.file(fill + ".avi"), test::VideoTestProfile());
+  std::string path;
+  EXPECT_EQ(OutputPathFor(job, path), kNamed);
+  folder.touch(fill + ".mp4");
+  EXPECT_EQ(OutputPathFor(job, path), kOutputPathTooLong);
+}
+
+TEST(OutputNaming, ANameOverTheFileSystemLimitIsRefusedNotSearchedForever) {
+  Profile& profile = test::VideoTestProfile();
+  // 250 + 4 bytes fit a name; 252 + 4 do not, although the path stays short.
+  JobItem job = JobFor("/s/" + std::string(252, 'n') + ".avi", profile);
+  std::snprintf(job.out_dir, sizeof job.out_dir, "/t");
+  std::string path;
+  EXPECT_EQ(OutputPathFor(job, path), kOutputPathTooLong);
+}
+
+TEST(OutputNaming, AFolderThatCannotBeSearchedIsAnErrorNotATakenName) {
+  if (geteuid() == 0) {
+    // Root searches every folder; a name below a file cannot be checked.
+    ScratchFolder folder;
+    folder.touch("plain");
+    std::string name = "a", below = folder.file("plain") + "/x/";
+    EXPECT_EQ(MakeUniqueName(name, below, ".mp4"), kNameNotCheckable);
+    EXPECT_EQ(name, "a");
+    return;
+  }
+  ScratchFolder folder;
+  std::filesystem::create_directory(folder.file("closed"));
+  std::filesystem::permissions(folder.file("closed"), std::filesystem::perms::owner_write);
+  std::string name = "a", closed = folder.file("closed");
+  EXPECT_EQ(MakeUniqueName(name, closed, ".mp4"), kNameNotCheckable);
+  std::filesystem::permissions(folder.file("closed"), std::filesystem::perms::owner_all);
 }
 
 TEST(EstimateOutputSize, FromBitRatesAndRange) {

@@ -7,6 +7,7 @@
 #include "driver_test_support.h"
 #include "engine/conversion_texts.h"
 #include "profiles/catalogue.h"
+#include "profiles/profile_selection.h"
 
 namespace orva::test {
 namespace {
@@ -115,6 +116,9 @@ TEST_F(DriverTest, AJobThatCannotBeLaunchedIsFatalAndTheRunGoesOn) {
   EXPECT_EQ(view.status(0), kStatusSuccess);
   EXPECT_EQ(view.status(1), kStatusFatal);
   EXPECT_EQ(view.status(2), kStatusSuccess);
+  EXPECT_STREQ(jobs[0].fail_reason, "");
+  EXPECT_EQ(jobs[1].fail_reason, "no encoder program at " + folder.file("missing"));
+  EXPECT_STREQ(jobs[2].fail_reason, "");
   EXPECT_TRUE(sawSummaryWith("(1/3)"));
   EXPECT_FALSE(sawSummaryWith("(2/3)"));
   EXPECT_TRUE(sawSummaryWith("(3/3)"));
@@ -138,6 +142,7 @@ TEST_F(DriverTest, ACommandThatCannotBeBuiltSafelyIsFatal) {
   ConversionDriver driver(view, kReporter);
   EXPECT_EQ(driver.convert(jobs.first()), kNoJobStarted);
   EXPECT_EQ(view.status(0), kStatusFatal);
+  EXPECT_STREQ(jobs[0].fail_reason, "a path holds a double quote, which cannot be passed on");
 }
 
 TEST_F(DriverTest, NotWritableFolderDeclinedEndsTheRunBeforeTheJob) {
@@ -149,6 +154,7 @@ TEST_F(DriverTest, NotWritableFolderDeclinedEndsTheRunBeforeTheJob) {
   EXPECT_EQ(view.questions, std::vector<std::string>{folder.file("gone/")});
   EXPECT_TRUE(view.statuses.empty());
   EXPECT_TRUE(view.convertingShown.empty());
+  EXPECT_EQ(jobs[0].fail_reason, "the output folder " + folder.file("gone/") + " does not exist");
 }
 
 TEST_F(DriverTest, NotWritableFolderAcceptedIsAskedForEveryJob) {
@@ -192,11 +198,17 @@ TEST_F(DriverTest, ARangeRunningPastTheSourceIsMeasuredAgainstWhatTheSourceHolds
 }
 
 TEST_F(DriverTest, AnEncoderThatEndsBadlyFailsWhateverItReported) {
-  for (const char* script : {"40 abort", "40 3"}) {
+  struct Case {
+    const char* script;
+    const char* reason;
+  };
+  for (const Case& c : {Case{"40 abort", "the encoder was ended by signal 6"},
+                        Case{"40 3", "fake: the disk is full"}}) {
     view = RecordingView{};
     TestJobs jobs(folder, 1, 40, view);
-    convertAll(jobs, kCrasher, script);
-    EXPECT_EQ(view.status(0), kStatusFailed) << script;
+    convertAll(jobs, kCrasher, c.script);
+    EXPECT_EQ(view.status(0), kStatusFailed) << c.script;
+    EXPECT_STREQ(jobs[0].fail_reason, c.reason);
   }
 }
 
@@ -206,6 +218,17 @@ TEST_F(DriverTest, AnEncoderThatNeverReportsFailsAndLeavesTheBarAlone) {
   EXPECT_EQ(view.status(0), kStatusFailed);
   EXPECT_EQ(view.positions, std::vector<int>{0});  // only the end of the run moved it
   EXPECT_EQ(view.remaining, kIdleClock);
+  EXPECT_STREQ(jobs[0].fail_reason, "the encoder wrote only 0% of the range");
+}
+
+TEST_F(DriverTest, ASourceWithoutSoundFailsAnAudioProfileWithThatReason) {
+  TestJobs jobs(folder, 2, 40, view);
+  jobs[0].profile = jobs[1].profile = ProfileFromMenuId(11500);
+  ASSERT_EQ(jobs[0].profile->videoCodecCount, 0);
+  jobs[1].audio_streams = 1;
+  convertAll(jobs, kSilent, "");
+  EXPECT_STREQ(jobs[0].fail_reason, "the source has no audio stream to convert");
+  EXPECT_STREQ(jobs[1].fail_reason, "the encoder wrote only 0% of the range");
 }
 
 TEST_F(DriverTest, AnEmptyListDoesNothingVisible) {

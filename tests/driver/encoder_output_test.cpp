@@ -34,12 +34,31 @@ TEST_F(EncoderOutputTest, ReadsTheNewestCompleteReportOnly) {
   EXPECT_DOUBLE_EQ(state.encodedSeconds, 13.5);  // a line without "time=" changes nothing
 }
 
-TEST_F(EncoderOutputTest, OnlyTheNewestCompleteLineCounts) {
+TEST_F(EncoderOutputTest, AMessageAfterAReportDoesNotHideIt) {
   feed("frame= 1 time=0.04 bitrate=1k\r");
-  feed("frame= 60 time=2.02 bitrate=545k\rvideo:100kB audio:32kB\n");
-  EXPECT_DOUBLE_EQ(state.encodedSeconds, 0.04);  // the encoder repeats its final report last
-  feed("time=2.02\r");
+  feed("frame= 60 time=2.02 bitrate=545k\rLast message repeated 3 times\n");
   EXPECT_DOUBLE_EQ(state.encodedSeconds, 2.02);
+  EXPECT_STREQ(state.lastMessage, "Last message repeated 3 times");
+  feed("frame= 70 time=2.5\rclipping 1 dct coeff");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 2.5);
+  feed("icients\nframe= 80 time=3.0\rmore\nand more\n");
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 3.0);
+  EXPECT_STREQ(state.lastMessage, "and more");
+}
+
+TEST_F(EncoderOutputTest, TheNameTheEncoderWroteBecomesTheJobsOutputName) {
+  JobItem job{};
+  Profile profile{};
+  profile.extensions = ".mp4\0";
+  job.profile = &profile;
+  std::snprintf(job.out_dir, sizeof job.out_dir, "/out");
+  std::snprintf(job.out_name, sizeof job.out_name, "a");
+  state.currentJob = &job;
+  feed("output written as: /elsewhere/a(0).mp4\n");  // not the job's folder: ignored
+  EXPECT_STREQ(job.out_name, "a");
+  feed("output written as: /out/a(0).mp4\ntime=1\r");
+  EXPECT_STREQ(job.out_name, "a(0)");
+  EXPECT_STREQ(state.lastMessage, "");  // no message of trouble
 }
 
 TEST_F(EncoderOutputTest, AClockTimeReadsAsTheNumberBeforeItsFirstColon) {

@@ -1,6 +1,6 @@
 // A fake encoder that reports the whole range, `last` seconds, and then ends
-// badly: killed by a signal when `exit` is "abort", else with that status.
-// Script: "last exit".
+// badly: killed by a signal when `exit` is "abort", else with that status
+// after a message that says why. Script: "last exit".
 #include <cstdlib>
 #include <string>
 
@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
   for (double t = 1; t <= last; ++t) fake::Report(t);
   fake::WriteOutput(argc, argv);
   if (script.size() > 1 && script[1] == "abort") std::abort();
+  std::puts("fake: the disk is full");
   return static_cast<int>(fake::Number(script, 1, 1));
 }
