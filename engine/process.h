@@ -93,6 +93,15 @@ enum class PathPresence { Absent, Present, Unknown };
 // long for the file system, an input/output error.
 PathPresence PlatformPathPresence(const char* path);
 
+enum class MoveResult { Moved, Taken, Failed };
+
+// Renames `from` to `to` only when nothing is at `to`; never replaces a
+// file. Taken when something is there.
+MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to);
+
+// This machine's name, "" when it has none.
+std::string PlatformHostName();
+
 // Folder of the running executable, without its final separator.
 std::string PlatformExecutableFolder();
 

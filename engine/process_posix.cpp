@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cerrno>
 #include <climits>
 #include <mutex>
@@ -245,6 +246,25 @@ PathPresence PlatformPathPresence(const char* path) {
   struct stat info {};
   if (lstat(path, &info) == 0) return PathPresence::Present;
   return errno == ENOENT ? PathPresence::Absent : PathPresence::Unknown;
+}
+
+MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to) {
+  if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return MoveResult::Moved;
+  if (errno == EEXIST) return MoveResult::Taken;
+  if (errno != EINVAL && errno != ENOSYS) return MoveResult::Failed;
+  // A file system without the no-replace rename: a hard link fails on an
+  // existing name just as well.
+  if (link(from, to) == 0) {
+    unlink(from);
+    return MoveResult::Moved;
+  }
+  return errno == EEXIST ? MoveResult::Taken : MoveResult::Failed;
+}
+
+std::string PlatformHostName() {
+  char name[256] = {};
+  if (gethostname(name, sizeof name - 1) != 0) return "";
+  return name;
 }
 
 std::string PlatformExecutableFolder() {

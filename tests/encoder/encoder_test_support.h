@@ -10,6 +10,7 @@
 namespace orva::encoder::test {
 
 using orva::test::MakeClip;
+using orva::test::RunFfmpeg;
 using TempFolder = orva::test::ScratchFolder;
 
 std::string EncoderProgram();  // the built cv.dat

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "engine/conversion_texts.h"
 #include "engine/process.h"
 #include "tools/encoder/ffmpeg_command.h"
 #include "tools/encoder/progress_filter.h"
@@ -56,10 +57,11 @@ class Session {
     PlatformClose(child_.outputRead);
     PlatformClose(child_.inputWrite);
     Say(filter_.flush());
-    // ffmpeg's closing summary follows its final report; the converter reads
-    // only the newest line, so the final report is said again, last.
+    const int code = settle();
+    // ffmpeg's closing summary and our own notes follow its final report; a
+    // reader of the newest line gets the final report again, last.
     Say(filter_.lastProgress());
-    return settle();
+    return code;
   }
 
  private:
@@ -154,6 +156,7 @@ class Session {
   int settle() {
     const int code = exitCode();
     if (code != 0) {
+      if (!aborted_) SayError(failureText());
       DiscardTemporary(temporaryPath_);
       return code;
     }
@@ -161,12 +164,22 @@ class Session {
       SayError("ffmpeg ended without writing " + outputPath_);
       return kNoOutputWritten;
     }
-    if (!CommitTemporary(temporaryPath_, outputPath_)) {
+    std::string writtenPath;
+    if (!CommitTemporary(temporaryPath_, outputPath_, writtenPath)) {
       SayError("cannot move the finished file to " + outputPath_);
       DiscardTemporary(temporaryPath_);
       return kNoOutputWritten;
     }
+    if (writtenPath != outputPath_) Say(kOutputWrittenAs + writtenPath + "\n");
     return 0;
+  }
+
+  std::string failureText() const {
+    if (!status_.known) return "the end of ffmpeg could not be seen";
+    if (!status_.exited) return "ffmpeg was ended by signal " + std::to_string(status_.signal);
+    const std::string& reason = filter_.lastMessage();
+    return reason.empty() ? "ffmpeg failed with status " + std::to_string(status_.code)
+                          : "ffmpeg failed: " + reason;
   }
 
   const EncodePlan& plan_;

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <string_view>
 
 namespace orva::encoder {
 
@@ -51,6 +52,14 @@ std::string Seconds(double seconds) {
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
+// ffmpeg's lines that carry no reason of their own.
+bool SaysNothing(const std::string& line) {
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string::npos) return true;
+  const std::string_view text = std::string_view(line).substr(start);
+  return text.starts_with("Conversion failed") || text.starts_with("Last message repeated");
+}
+
 }  // namespace
 
 std::string RewriteClockTimes(const std::string& line) {
@@ -80,6 +89,7 @@ std::string ProgressFilter::emitLine(const std::string& line) {
     lastProgress_ = RewriteClockTimes(line) + '\r';
     return lastProgress_;
   }
+  if (!SaysNothing(line)) lastMessage_ = line;
   // Only stats lines may say "time=": a message that happened to hold it
   // would be read as progress.
   std::string text = line;
@@ -100,6 +110,8 @@ std::string ProgressFilter::feed(const std::string& chunk) {
     lineStart = i + 1;
   }
   pending_.erase(0, lineStart);
+  // A message after the newest report: fold the report in again behind it.
+  if (!out.empty() && out.back() == '\n' && !lastProgress_.empty()) out += lastProgress_;
   return out;
 }
 

@@ -17,6 +17,9 @@ class ProgressFilter {
  public:
   // Takes a chunk of ffmpeg's output and returns the complete lines it ends:
   // stats lines rewritten and ending in CR, every other line ending in LF.
+  // Once progress is being reported, what is returned always ends in the
+  // newest report (repeated after any message), so a reader of the newest
+  // line never sees the progress stand still.
   std::string feed(const std::string& chunk);
 
   // The text after the last line break, as a line of its own.
@@ -25,11 +28,17 @@ class ProgressFilter {
   // The newest stats line as emitted (with its CR), or "" before the first.
   const std::string& lastProgress() const { return lastProgress_; }
 
+  // ffmpeg's newest message that says something (not a report, not its
+  // closing "Conversion failed!" nor a repeat count): why it failed, when it
+  // did.
+  const std::string& lastMessage() const { return lastMessage_; }
+
  private:
   std::string emitLine(const std::string& line);
 
   std::string pending_;
   std::string lastProgress_;
+  std::string lastMessage_;
 };
 
 }  // namespace orva::encoder

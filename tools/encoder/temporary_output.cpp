@@ -1,5 +1,6 @@
 #include "tools/encoder/temporary_output.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,10 +31,20 @@ PathParts SplitOutput(const std::string& path) {
   return parts;
 }
 
-// The process id in a temporary name of this output, or 0 when the name is
-// not one.
+// Host names may hold characters a file name should not; those become '_'.
+std::string HostMark() {
+  std::string host = PlatformHostName().substr(0, 64);
+  for (char& c : host) {
+    const bool plain = std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '_' || c == '.';
+    if (!plain) c = '_';
+  }
+  return host.empty() ? "host" : host;
+}
+
+// The process id in a temporary name of this output made on this host, or
+// 0 when the name is not one.
 long OwnerOf(const std::string& fileName, const PathParts& output) {
-  const std::string prefix = "." + output.stem + kPartMarker;
+  const std::string prefix = "." + output.stem + kPartMarker + HostMark() + "-";
   if (fileName.size() <= prefix.size() + output.extension.size()) return 0;
   if (fileName.compare(0, prefix.size(), prefix) != 0) return 0;
   if (fileName.compare(fileName.size() - output.extension.size(), std::string::npos,
@@ -46,12 +57,16 @@ long OwnerOf(const std::string& fileName, const PathParts& output) {
   return std::strtol(digits.c_str(), nullptr, 10);
 }
 
+// Enough for every "(n)" a folder can really hold; a bound keeps a file
+// system that answers strangely from holding the encoder for ever.
+constexpr int kMaxCounter = 100000;
+
 }  // namespace
 
 std::string TemporaryPathFor(const std::string& outputPath, long processId) {
   const PathParts parts = SplitOutput(outputPath);
-  return parts.folder + "." + parts.stem + kPartMarker + std::to_string(processId) +
-         parts.extension;
+  return parts.folder + "." + parts.stem + kPartMarker + HostMark() + "-" +
+         std::to_string(processId) + parts.extension;
 }
 
 int RemoveStaleTemporaries(const std::string& outputPath) {
@@ -69,8 +84,19 @@ int RemoveStaleTemporaries(const std::string& outputPath) {
   return removed;
 }
 
-bool CommitTemporary(const std::string& temporaryPath, const std::string& outputPath) {
-  return std::rename(temporaryPath.c_str(), outputPath.c_str()) == 0;
+bool CommitTemporary(const std::string& temporaryPath, const std::string& outputPath,
+                     std::string& writtenPath) {
+  const PathParts parts = SplitOutput(outputPath);
+  writtenPath = outputPath;
+  for (int n = 0; n <= kMaxCounter; ++n) {
+    switch (PlatformMoveWithoutReplacing(temporaryPath.c_str(), writtenPath.c_str())) {
+      case MoveResult::Moved: return true;
+      case MoveResult::Failed: return false;
+      case MoveResult::Taken: break;
+    }
+    writtenPath = parts.folder + parts.stem + "(" + std::to_string(n) + ")" + parts.extension;
+  }
+  return false;
 }
 
 void DiscardTemporary(const std::string& temporaryPath) {

@@ -1,7 +1,8 @@
 // A fake encoder that reports "time=" from `step` up to `last` seconds, one
 // report every `pace` milliseconds, and quits as soon as it reads "q\n".
-// With `hold` set it waits after its last report until it is told to quit.
-// Script: "last step pace hold".
+// With `hold` set it waits after its last report until it is told to quit;
+// with `warn` set it prints a warning right after every report.
+// Script: "last step pace hold warn".
 #include <poll.h>
 #include <unistd.h>
 
@@ -32,12 +33,17 @@ int main(int argc, char** argv) {
   const double step = fake::Number(script, 1, 1);
   const int pace = static_cast<int>(fake::Number(script, 2, 10));
   const bool hold = fake::Number(script, 3, 0) != 0;
+  const bool warn = fake::Number(script, 4, 0) != 0;
 
   std::puts("Input #0, fake, from 'source':");
   bool stdinOpen = true;
   bool quit = false;
   for (double t = step; t <= last + 1e-9; t += step) {
     fake::Report(t);
+    if (warn) {
+      std::puts("[mpeg2video @ 0x1] warning, clipping 1 dct coefficients to -255..255");
+      std::fflush(stdout);
+    }
     const Input input = stdinOpen ? WaitForQuit(pace) : Input::Nothing;
     if (input == Input::Quit) {
       quit = true;
