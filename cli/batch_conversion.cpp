@@ -5,11 +5,15 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/data_files.h"
+#include "cli/file_measuring.h"
 #include "cli/interrupt.h"
 #include "cli/paced_run.h"
+#include "cli/terminal_question.h"
 #include "cli/terminal_view.h"
 #include "engine/conversion_driver.h"
 #include "engine/encoder_command.h"
+#include "engine/failure_reason.h"
 #include "engine/media_probe.h"
 
 namespace orva {
@@ -22,74 +26,76 @@ std::string Absolute(const std::string& path) {
   return error ? path : full.string();
 }
 
-void Skip(const std::string& file, const char* reason) {
-  std::fprintf(stderr, "orva-convert: %s: %s, skipped\n", file.c_str(), reason);
+void SayRunEnded(const JobItem& job) {
+  std::fprintf(stderr, "orva-convert: run ended: %s\n", job.fail_reason);
 }
 
-// The trim range and output folder of the command line, as the window's
-// range editing would set them. False when the begin lies past the source.
-bool ApplyJobOptions(const CliOptions& options, JobItem& job) {
-  if (options.begin && *options.begin > 0) {
-    if (*options.begin >= job.duration) return false;
-    job.trim_begin = *options.begin;
-  }
-  if (options.end && *options.end > job.trim_begin) job.trim_end = *options.end;
-  std::snprintf(job.out_dir, sizeof job.out_dir, "%s", options.outputDir.c_str());
-  return true;
+// The output folder test and question of a real run, for a dry run.
+bool FolderAccepted(JobItem& job) {
+  const std::string folder = OutputFolderFor(job);
+  if (CheckWritableFolder(folder.c_str()) == 0) return true;
+  ExplainFolderRefusal(job, folder);
+  return AskIgnoreNotWritableOnTerminal(folder);
 }
 
-// Probes every file into `jobs`; returns the number of files skipped.
-int MakeJobs(const CliOptions& options, JobList& jobs) {
-  int skipped = 0;
-  for (const std::string& file : options.files) {
-    if (InterruptCount() > 0) {
-      Skip(file, "interrupted");
-      ++skipped;
-      continue;
-    }
-    const std::string path = Absolute(file);
-    const int probed = path.size() < static_cast<std::size_t>(kJobPathCapacity)
-                           ? ProbeAndAddFile(path.c_str(), jobs)
-                           : 1;
-    if (probed != 0) {
-      Skip(file, probed < 0 ? "the probe program cannot be started" : "cannot be measured");
-      ++skipped;
-      continue;
-    }
-    if (!ApplyJobOptions(options, *jobs.last())) {
-      Skip(file, "--begin lies past its end");
-      jobs.removeAt(jobs.count() - 1);
-      ++skipped;
-    }
-  }
-  jobs.renumber();
-  return skipped;
-}
-
-int PrintCommands(JobList& jobs, const std::string& encoderPath) {
+// Prints each job's command as the real run would build it: the same
+// folder question, and the names earlier commands would write count as
+// taken.
+int PrintCommands(FileMeasuring& files, JobList& jobs, const std::string& encoderPath) {
+  files.measureAll();
   int status = kExitSuccess;
-  for (JobItem* job = jobs.head; job != nullptr; job = job->next) {
+  ReservedPaths written;
+  for (JobItem* job = jobs.head; job != nullptr && InterruptCount() == 0; job = job->next) {
+    if (!FolderAccepted(*job)) {
+      SayRunEnded(*job);
+      return kExitJobsFailed;
+    }
     char commandLine[kCommandCapacity];
-    if (BuildEncoderCommand(encoderPath.c_str(), *job, commandLine) != 0) {
-      std::fprintf(stderr, "orva-convert: %s: no safe encoder command for this file\n", job->path);
+    const int built = BuildEncoderCommand(encoderPath.c_str(), *job, commandLine, &written);
+    if (built != kCommandBuilt) {
+      std::fprintf(stderr, "orva-convert: %s: %s\n", job->path, CommandFailureText(built));
       status = kExitJobsFailed;
       continue;
     }
+    written.insert(OutputFolderFor(*job) + job->out_name + ChosenExtension(*job->profile));
     std::printf("%s\n", commandLine);
   }
   return status;
 }
 
-int Convert(JobList& jobs, const std::string& encoderPath) {
+// The run ended before a job because its folder was refused: say so.
+void ReportRefusedFolder(const JobList& jobs, const TerminalView& view) {
+  for (const JobItem* job = jobs.head; job != nullptr; job = job->next) {
+    if (!view.hasResult(job->index) && job->fail_reason[0] != '\0') {
+      SayRunEnded(*job);
+      return;
+    }
+  }
+}
+
+int Convert(FileMeasuring& files, JobList& jobs, const std::string& encoderPath) {
   TerminalView view(jobs, stdout, isatty(STDOUT_FILENO) != 0);
   ConversionDriver driver(view, encoderPath);
-  const int started = driver.convert(jobs.head);
-  if (started == kRunDeclined) std::fputs("orva-convert: run ended: folder not writable\n", stderr);
-  if (started == kJobStarted && !RunPaced(driver, view)) {
-    std::fputs("\norva-convert: left; the encoder finishes its file on its own\n", stderr);
-    return kExitJobsFailed;
+  bool anyStarted = false;
+  // Usually once: the first job converts while the other files are measured.
+  // Only when no measured job could be launched is the next one measured.
+  while (JobItem* first = files.measureUntilAJob()) {
+    if (InterruptCount() > 0) {  // nothing is started after Ctrl+C
+      files.measureAll();  // says which files are left
+      break;
+    }
+    const int started = driver.convert(first);
+    anyStarted = anyStarted || started == kJobStarted;
+    if (started == kJobStarted && !RunPaced(driver, view, [&] { return files.measureNext(); })) {
+      std::fputs("\norva-convert: left; the encoder finishes its file on its own\n", stderr);
+      return kExitJobsFailed;
+    }
+    if (started == kRunDeclined || !files.pending()) break;
   }
-  if (InterruptCount() > 0) std::fputs("orva-convert: stopped\n", stderr);
+  ReportRefusedFolder(jobs, view);
+  if (InterruptCount() > 0) {
+    std::fputs(anyStarted ? "orva-convert: stopped\n" : "orva-convert: stopped before any conversion\n", stderr);
+  }
   return view.successCount() == jobs.count() ? kExitSuccess : kExitJobsFailed;
 }
 
@@ -106,10 +112,10 @@ int ConvertFiles(const CliOptions& options, const std::string& programFolder) {
   const std::string encoderPath = programFolder + "/cv.dat";
 
   JobList jobs;
-  const int skipped = MakeJobs(absolute, jobs);
-  const int status = absolute.dryRun ? PrintCommands(jobs, encoderPath) : Convert(jobs, encoderPath);
+  FileMeasuring files(absolute, jobs);
+  const int status = absolute.dryRun ? PrintCommands(files, jobs, encoderPath) : Convert(files, jobs, encoderPath);
   jobs.freeAll();
-  return skipped == 0 ? status : kExitJobsFailed;
+  return files.skipped() == 0 ? status : kExitJobsFailed;
 }
 
 }  // namespace orva

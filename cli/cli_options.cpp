@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -17,11 +18,16 @@ bool ParseId(const std::string& text, int& id) {
   return true;
 }
 
+// Plain decimal seconds only: digits with at most one point. strtod alone
+// would also take "0x10", "inf" or "1e3".
 bool ParseSeconds(const std::string& text, double& seconds) {
-  char* end = nullptr;
+  const bool plain = text.find_first_not_of("0123456789.") == std::string::npos &&
+                     text.find_first_of("0123456789") != std::string::npos &&
+                     std::count(text.begin(), text.end(), '.') <= 1;
+  if (!plain) return false;
   errno = 0;
-  seconds = std::strtod(text.c_str(), &end);
-  return !text.empty() && *end == '\0' && errno == 0 && std::isfinite(seconds) && seconds >= 0;
+  seconds = std::strtod(text.c_str(), nullptr);
+  return errno == 0 && std::isfinite(seconds);
 }
 
 const ProfileOptionName* ChoiceFlag(const std::string& flag) {
@@ -44,7 +50,12 @@ bool CheckTrimRange(const CliOptions& options, std::string& error) {
 }
 
 bool CheckMode(const CliOptions& options, std::string& error) {
-  if (options.mode != CliMode::Convert) return true;
+  if (options.mode != CliMode::Convert) {
+    if (options.files.empty()) return true;
+    error = std::string(options.mode == CliMode::ListProfiles ? "--list-profiles" : "--show-profile") +
+            " converts nothing; files given: " + options.files.front();
+    return false;
+  }
   if (options.files.empty()) {
     error = "no file to convert";
     return false;

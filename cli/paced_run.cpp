@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 #include "cli/interrupt.h"
 
@@ -25,12 +24,18 @@ struct Timer {
   }
 };
 
+int MillisecondsUntil(Clock::time_point when) {
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(when - Clock::now()).count();
+  return static_cast<int>(std::max<long long>(left, 0));
+}
+
 }  // namespace
 
-bool RunPaced(ConversionDriver& driver, TerminalView& view) {
+bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep& background) {
   Timer encoderPoll{std::chrono::milliseconds(kEncoderPollMs), {}};
   Timer progressTick{std::chrono::milliseconds(kProgressTickMs), {}};
   int generation = -1;
+  bool backgroundLeft = static_cast<bool>(background);
   while (driver.converting() && view.timersRunning()) {
     if (InterruptCount() >= 2) return false;
     if (InterruptCount() == 1 && !driver.stopRequested()) driver.stop();
@@ -39,9 +44,18 @@ bool RunPaced(ConversionDriver& driver, TerminalView& view) {
       encoderPoll.restart(Clock::now());
       progressTick.restart(Clock::now());
     }
-    std::this_thread::sleep_until(std::min(encoderPoll.next, progressTick.next));
+    if (backgroundLeft) {
+      backgroundLeft = background();
+      continue;
+    }
+    // Output from the encoder, or its end, is handled at once.
+    const int wait = MillisecondsUntil(std::min(encoderPoll.next, progressTick.next));
+    const bool encoderSpoke = PlatformWaitReadable(driver.encoderRunner().outputRead, wait);
     const Clock::time_point now = Clock::now();
-    if (encoderPoll.due(now)) driver.onEncoderTimer();
+    if (encoderSpoke || encoderPoll.due(now)) {
+      driver.onEncoderTimer();
+      if (encoderSpoke) encoderPoll.restart(now);
+    }
     if (view.timerGeneration() == generation && view.timersRunning() && progressTick.due(now)) {
       driver.onProgressTimer();
       view.showProgress();

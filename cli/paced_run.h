@@ -1,6 +1,8 @@
 // Plays the main window's two timers for the driver in real time.
 #pragma once
 
+#include <functional>
+
 #include "cli/terminal_view.h"
 #include "engine/conversion_driver.h"
 
@@ -9,9 +11,15 @@ namespace orva {
 inline constexpr int kEncoderPollMs = 50;
 inline constexpr int kProgressTickMs = 100;
 
-// Runs until the driver's run has ended. The first Ctrl+C stops the run
-// like the Stop button; a second one returns false at once, leaving the
-// encoder to finish its file on its own.
-bool RunPaced(ConversionDriver& driver, TerminalView& view);
+// Work done before every encoder poll for as long as there is some; returns
+// false when there is none left.
+using BackgroundStep = std::function<bool()>;
+
+// Runs until the driver's run has ended. `background` is done first, so
+// that it is finished before the running job's end is handled. The end of
+// the encoder is seen as soon as its output closes, not only at the next
+// poll. The first Ctrl+C stops the run like the Stop button; a second one
+// returns false at once, leaving the encoder to finish its file on its own.
+bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep& background = {});
 
 }  // namespace orva

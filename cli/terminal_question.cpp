@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "engine/conversion_texts.h"
+
 namespace orva {
 
 namespace {
@@ -36,6 +38,10 @@ bool AskYesNoOnTerminal(const std::string& question) {
   }
   const auto first = answer.find_first_not_of(" \t");
   return first != std::string::npos && (answer[first] == 'y' || answer[first] == 'Y');
+}
+
+bool AskIgnoreNotWritableOnTerminal(const std::string& folder) {
+  return AskYesNoOnTerminal(std::string(kNotWritableCaption) + ": " + kNotWritableMessage + "\n" + folder);
 }
 
 }  // namespace orva

@@ -10,4 +10,8 @@ namespace orva {
 // to), at end of input, or when Ctrl+C interrupts the wait.
 bool AskYesNoOnTerminal(const std::string& question);
 
+// The converter's question for an output folder that failed the
+// writability test: convert into it anyway?
+bool AskIgnoreNotWritableOnTerminal(const std::string& folder);
+
 }  // namespace orva

@@ -22,6 +22,7 @@ void TerminalView::setRowStatus(int row, const std::string& text) {
   const JobItem* job = jobs_.at(row);
   if (job == nullptr) return;
   if (text == kStatusSuccess) ++successes_;
+  resultRows_.insert(row);
   clearProgressLine();
   std::fprintf(out_, "%-9s %s\n", text.c_str(), outputPathOf(*job).c_str());
   // The reason goes on a line of its own, under the path.
@@ -43,7 +44,7 @@ void TerminalView::setConverting(bool converting) {
 
 bool TerminalView::askIgnoreNotWritable(const std::string& folder) {
   clearProgressLine();
-  return AskYesNoOnTerminal(std::string(kNotWritableCaption) + ": " + kNotWritableMessage + "\n" + folder);
+  return AskIgnoreNotWritableOnTerminal(folder);
 }
 
 void TerminalView::startTimers() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "app/job_item.h"
@@ -38,6 +39,7 @@ class TerminalView : public ConversionView {
   // Changes every time the timers are (re)started.
   int timerGeneration() const { return timerGeneration_; }
   int successCount() const { return successes_; }
+  bool hasResult(int row) const { return resultRows_.count(row) != 0; }
 
  private:
   void clearProgressLine();
@@ -51,6 +53,7 @@ class TerminalView : public ConversionView {
   bool timersRunning_ = false;
   int timerGeneration_ = 0;
   int successes_ = 0;
+  std::set<int> resultRows_;
 };
 
 }  // namespace orva

@@ -38,7 +38,7 @@ void ExplainEncoderEnd(JobItem& job, const ExitStatus& exit, const char* lastMes
 void ExplainLaunchFailure(JobItem& job, int buildResult, const char* programPath) {
   if (buildResult != kCommandBuilt) {
     SetReason(job, CommandFailureText(buildResult));
-  } else if (PlatformPathPresence(programPath) == PathPresence::Absent) {
+  } else if (std::error_code error; !std::filesystem::exists(programPath, error) && !error) {
     SetReason(job, std::string("no encoder program at ") + programPath);
   } else {
     SetReason(job, std::string("the encoder program ") + programPath + " cannot be started");

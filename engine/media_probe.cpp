@@ -11,6 +11,9 @@ namespace orva {
 namespace {
 
 constexpr std::int32_t kInitialOutputCapacity = 1024;
+// How long one wait for the probe's output lasts before the probe is asked
+// about again; short, so that an interruption is seen at once.
+constexpr int kProbeWaitMilliseconds = 20;
 
 ProbeRecord& TheProbeRecord() {
   static ProbeRecord record{};
@@ -104,6 +107,9 @@ ToolRunner& ProbeRunner() {
     ToolRunner r;
     r.context = &TheProbeRecord();
     r.descriptor = &kProbeDescriptor;
+    // A probe left running would outlive us for ever on a named pipe or a
+    // stalled network folder.
+    r.launchOptions.endWithParent = true;
     return r;
   }();
   return runner;
@@ -128,29 +134,36 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   record.audioStreams = CountLineStarts(report, "codec_type=audio");
 }
 
-int ProbeAndAddFile(const char* path, JobList& jobs) {
+int ProbeAndAddFile(const char* path, JobList& jobs, const KeepWaiting& keepWaiting) {
   ToolRunner& runner = ProbeRunner();
   ProbeRecord& record = TheProbeRecord();
   record = ProbeRecord{};
   // A path that does not fit, or holds a double quote, would make the probe
   // measure some other file.
-  if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return 1;
+  if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return kProbeNoDuration;
   std::snprintf(record.inputPath, sizeof record.inputPath, "%s", path);
 
   ClearToolRunner(runner);
-  if (runner.descriptor->buildCommand(runner) != 0) return 1;
+  if (runner.descriptor->buildCommand(runner) != 0) return kProbeNoDuration;
   if (!LaunchTool(runner)) {
     runner.descriptor->onFinish(runner);
-    return -1;
+    return kProbeNotStarted;
   }
+  bool interrupted = false;
   while (PollTool(runner) == 0) {
+    if (!interrupted && keepWaiting && !keepWaiting()) {
+      interrupted = true;
+      TerminateTool(runner);
+    }
+    PlatformWaitReadable(runner.outputRead, kProbeWaitMilliseconds);
   }
   runner.descriptor->onFinish(runner);
   ClearToolRunner(runner);
 
-  if (record.duration == 0) return 1;
+  if (interrupted) return kProbeInterrupted;
+  if (record.duration == 0) return kProbeNoDuration;
   jobs.append(NewProbedJob(path, record));
-  return 0;
+  return kProbeAdded;
 }
 
 int ProbeAndAddFile(const char* path) { return ProbeAndAddFile(path, TheJobList()); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "app/job_item.h"
 #include "engine/tool_runner.h"
@@ -29,10 +30,21 @@ ToolRunner& ProbeRunner();
 // probe report.
 void ParseProbeReport(const char* report, ProbeRecord& record);
 
-// Probes `path` and appends a job for it to `jobs`: 0 when a job was added,
-// 1 when the file has no duration (or its path cannot be passed safely),
-// -1 when the probe program could not be started.
-int ProbeAndAddFile(const char* path, JobList& jobs);
+// Results of ProbeAndAddFile.
+inline constexpr int kProbeAdded = 0;
+inline constexpr int kProbeNoDuration = 1;  // or a path that cannot be passed safely
+inline constexpr int kProbeNotStarted = -1;
+inline constexpr int kProbeInterrupted = 2;
+
+// Asked while the probe runs; false ends the probe at once.
+using KeepWaiting = std::function<bool()>;
+
+// Probes `path` and appends a job for it to `jobs`: kProbeAdded when a job
+// was added, kProbeNoDuration when the file has no duration (or its path
+// cannot be passed safely), kProbeNotStarted when the probe program could
+// not be started, kProbeInterrupted when `keepWaiting` said no first (a
+// probe can hang on a named pipe or a stalled network folder).
+int ProbeAndAddFile(const char* path, JobList& jobs, const KeepWaiting& keepWaiting = {});
 int ProbeAndAddFile(const char* path);  // into TheJobList()
 
 // Probes `path` with a runner of its own, so several files can be measured

@@ -57,6 +57,11 @@ enum class PipeState { Open, Broken, Failed };
 // nothing is left to read and every writer is gone.
 PipeState PlatformBytesAvailable(OsHandle pipe, std::size_t& available);
 
+// Waits at most `milliseconds` until the pipe can be read or every writer
+// is gone. True when it can be read now (or is broken); false after the
+// time, when a signal came first, or for no pipe at all (after the time).
+bool PlatformWaitReadable(OsHandle pipe, int milliseconds);
+
 // Reads at most `size` bytes; returns the count, 0 at end of stream, -1 on
 // failure.
 long PlatformRead(OsHandle pipe, char* buffer, std::size_t size);

@@ -184,6 +184,15 @@ PipeState PlatformBytesAvailable(OsHandle pipe, std::size_t& available) {
   return PipeState::Open;
 }
 
+bool PlatformWaitReadable(OsHandle pipe, int milliseconds) {
+  if (pipe == kNoHandle) {
+    PlatformSleep(milliseconds);
+    return false;
+  }
+  pollfd entry{static_cast<int>(pipe), POLLIN, 0};
+  return poll(&entry, 1, std::max(milliseconds, 0)) > 0;
+}
+
 long PlatformRead(OsHandle pipe, char* buffer, std::size_t size) {
   ssize_t n;
   do {

@@ -2,9 +2,12 @@
 // runs with a fake encoder, Ctrl+C, and one run with the real encoder.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "cli_test_support.h"
 
@@ -71,6 +74,11 @@ TEST_F(CliTest, RejectsWhatItCannotDo) {
       {{"--profile", "11500", "--size", "320x240", clip()}, "has no video"},
       {{"--begin", "10", "--end", "5", clip()}, "--end must lie after --begin"},
       {{"--begin", "-1", clip()}, "not a number of seconds"},
+      {{"--begin", "0x10", clip()}, "not a number of seconds"},
+      {{"--end", "inf", clip()}, "not a number of seconds"},
+      {{"--begin", "1e3", clip()}, "not a number of seconds"},
+      {{"--list-profiles", clip()}, "--list-profiles converts nothing"},
+      {{"--show-profile", "10000", clip()}, "--show-profile converts nothing"},
       {{"--frobnicate", clip()}, "unknown option"},
       {{"--profile"}, "needs a value"},
       {{}, "no file to convert"},
@@ -93,6 +101,21 @@ TEST_F(CliTest, DryRunPrintsEachCommandAndConvertsNothing) {
                             "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
                             "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("other.mp4") + "\"\n");
   EXPECT_TRUE(fs::is_empty(out.path()));
+}
+
+TEST_F(CliTest, DryRunNamesOutputsAndRefusesFoldersLikeTheRealRun) {
+  ScratchFolder elsewhere;
+  ASSERT_TRUE(MakeClip(elsewhere.file("clip.mp4"), 1));
+  const CliResult names = program.run({"--dry-run", "--output-dir", out.path(), clip(), elsewhere.file("clip.mp4")});
+  EXPECT_EQ(names.status, 0) << names.err;
+  EXPECT_TRUE(Contains(names.out, "\"" + out.file("clip.mp4") + "\"\n")) << names.out;
+  EXPECT_TRUE(Contains(names.out, "\"" + out.file("clip(0).mp4") + "\"\n")) << names.out;
+
+  const CliResult refused = program.run({"--dry-run", "--output-dir", out.file("missing"), clip()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_TRUE(Contains(refused.err, "run ended: the output folder " + out.file("missing/") + " does not exist"))
+      << refused.err;
 }
 
 TEST_F(CliTest, UsesTheSavedProfileAndNeverRewritesIt) {
@@ -135,7 +158,26 @@ TEST_F(CliTest, WithoutATerminalANotWritableFolderIsDeclined) {
   EXPECT_EQ(result.status, 1);
   EXPECT_TRUE(Contains(result.err, "Error: given path is not writable, ignore the error\n" + out.file("missing/")))
       << result.err;
+  EXPECT_TRUE(Contains(result.err, "run ended: the output folder " + out.file("missing/") + " does not exist"))
+      << result.err;
   EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliTest, SkippedFilesAndFatalJobsSayWhy) {
+  ScratchFolder odd;
+  const std::string quoted = odd.file("say \"hi\".mp4");
+  ASSERT_TRUE(MakeClip(quoted, 1));
+  const std::string tooLong = odd.path() + "/" + std::string(250, 'x') + ".mp4";
+  const CliResult skipped = program.run({"--output-dir", out.path(), quoted, tooLong, odd.file("absent.mp4")});
+  EXPECT_EQ(skipped.status, 1);
+  EXPECT_TRUE(Contains(skipped.err, "hi\".mp4: the path holds a double quote")) << skipped.err;
+  EXPECT_TRUE(Contains(skipped.err, "xxx.mp4: the path is longer than 259 characters")) << skipped.err;
+  EXPECT_TRUE(Contains(skipped.err, "absent.mp4: no such file")) << skipped.err;
+
+  ProgramFolder noEncoder(odd.file("no-such-encoder"));
+  const CliResult fatal = noEncoder.run({"--output-dir", out.path(), clip()});
+  EXPECT_EQ(fatal.status, 1);
+  EXPECT_EQ(fatal.out, "FATAL!    " + out.file("clip.mp4") + "\n          no encoder program at " + noEncoder.file("cv.dat") + "\n");
 }
 
 TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
@@ -144,6 +186,54 @@ TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Success!  " + out.file("clip.mp4") + "\n");
   EXPECT_TRUE(Contains(result.err, "stopped"));
+}
+
+// True when a running process's command line mentions `text`.
+bool ProcessMentions(const std::string& text) {
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    std::ifstream file(entry.path() / "cmdline");
+    const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (line.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+bool GoneSoon(const std::string& text) {
+  for (int i = 0; i < 100 && ProcessMentions(text); ++i) std::this_thread::sleep_for(milliseconds(10));
+  return !ProcessMentions(text);
+}
+
+TEST_F(CliTest, CtrlCWhileAFileHangsTheProbeConvertsNothingAndLeavesNoProbe) {
+  // A named pipe nobody writes to: the probe waits on it for ever.
+  const std::string pipe = out.file("stalled.mp4");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  ScratchFolder target;
+  const CliResult result = program.run({"--output-dir", target.path(), pipe, clip()}, milliseconds(700));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_TRUE(Contains(result.err, "stalled.mp4: interrupted, skipped")) << result.err;
+  EXPECT_TRUE(Contains(result.err, "clip.mp4: interrupted, skipped")) << result.err;
+  EXPECT_TRUE(Contains(result.err, "stopped before any conversion")) << result.err;
+  EXPECT_TRUE(fs::is_empty(target.path()));
+  EXPECT_TRUE(GoneSoon(pipe));
+}
+
+TEST_F(CliTest, NoProbeOutlivesAConverterThatIsKilled) {
+  const std::string pipe = out.file("stalled.mp4");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const CliResult result = program.run({pipe}, milliseconds(500), SIGKILL);
+  EXPECT_EQ(result.status, -1);
+  EXPECT_TRUE(GoneSoon(pipe));
+}
+
+TEST(CliEndToEndTest, AFailedJobSaysWhyUnderItsResult) {
+  ScratchFolder media;
+  ASSERT_TRUE(RunFfmpeg("-f lavfi -i testsrc=size=160x120:duration=1 -c:v mpeg4 \"" +
+                        media.file("silent.mp4") + "\""));
+  ProgramFolder program(ORVA_ENCODER);
+  const CliResult result = program.run({"--profile", "11400", "--output-dir", media.path(), media.file("silent.mp4")});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "Failed!   " + media.file("silent.mp3") + "\n          the source has no audio stream to convert\n");
 }
 
 TEST(CliEndToEndTest, ConvertsAClipWithTheRealEncoder) {

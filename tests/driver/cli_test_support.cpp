@@ -33,7 +33,7 @@ std::string ReadAll(const std::string& path) {
 }  // namespace
 
 CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
-                             std::chrono::milliseconds interruptAfter) const {
+                             std::chrono::milliseconds interruptAfter, int signalNumber) const {
   const std::string program = file("orva-convert");
   const std::string outPath = file("stdout.txt");
   const std::string errPath = file("stderr.txt");
@@ -54,7 +54,7 @@ CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
   setpgid(pid, pid);
   if (interruptAfter.count() > 0) {
     std::this_thread::sleep_for(interruptAfter);
-    kill(-pid, SIGINT);
+    kill(-pid, signalNumber);
   }
   int wstatus = 0;
   waitpid(pid, &wstatus, 0);

@@ -4,6 +4,8 @@
 
 #include "media_clip.h"
 
+#include <signal.h>
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -27,10 +29,11 @@ class ProgramFolder {
   std::string file(const std::string& name) const { return scratch_.file(name); }
 
   // Runs orva-convert with the arguments and no terminal. With an
-  // `interruptAfter`, the whole process group gets SIGINT then, as from a
-  // terminal's Ctrl+C.
+  // `interruptAfter`, its process group gets `signalNumber` then (SIGINT:
+  // as from a terminal's Ctrl+C).
   CliResult run(const std::vector<std::string>& arguments,
-                std::chrono::milliseconds interruptAfter = std::chrono::milliseconds(0)) const;
+                std::chrono::milliseconds interruptAfter = std::chrono::milliseconds(0),
+                int signalNumber = SIGINT) const;
 
  private:
   ScratchFolder scratch_;

@@ -1,0 +1,85 @@
+#include "cli/file_measuring.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "cli/interrupt.h"
+#include "engine/media_probe.h"
+#include "engine/process.h"
+
+namespace orva {
+
+namespace {
+
+std::string Absolute(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(path, error);
+  return error ? path : full.string();
+}
+
+bool NotInterrupted() { return InterruptCount() == 0; }
+
+// The trim range and output folder of the command line, as the window's
+// range editing would set them. False when the begin lies past the source.
+bool ApplyJobOptions(const CliOptions& options, JobItem& job) {
+  if (options.begin && *options.begin > 0) {
+    if (*options.begin >= job.duration) return false;
+    job.trim_begin = *options.begin;
+  }
+  if (options.end && *options.end > job.trim_begin) job.trim_end = *options.end;
+  std::snprintf(job.out_dir, sizeof job.out_dir, "%s", options.outputDir.c_str());
+  return true;
+}
+
+const char* ProbeFailureText(int result) {
+  switch (result) {
+    case kProbeNotStarted: return "the probe program cannot be started";
+    case kProbeInterrupted: return "interrupted";
+    default: return "cannot be measured";
+  }
+}
+
+}  // namespace
+
+FileMeasuring::FileMeasuring(const CliOptions& options, JobList& jobs)
+    : options_(options), jobs_(jobs), files_(options.files) {}
+
+bool FileMeasuring::measureNext() {
+  if (!pending()) return false;
+  const std::string& file = files_[next_++];
+  const char* reason = NotInterrupted() ? measure(Absolute(file)) : "interrupted";
+  if (reason != nullptr) {
+    std::fprintf(stderr, "orva-convert: %s: %s, skipped\n", file.c_str(), reason);
+    ++skipped_;
+  }
+  jobs_.renumber();
+  return true;
+}
+
+JobItem* FileMeasuring::measureUntilAJob() {
+  const int before = jobs_.count();
+  while (jobs_.count() == before && measureNext()) {
+  }
+  return jobs_.at(before);
+}
+
+void FileMeasuring::measureAll() {
+  while (measureNext()) {
+  }
+}
+
+const char* FileMeasuring::measure(const std::string& path) {
+  if (path.size() >= static_cast<std::size_t>(kJobPathCapacity)) return "the path is longer than 259 characters";
+  if (path.find('"') != std::string::npos) return "the path holds a double quote, which cannot be passed on";
+  if (PlatformPathPresence(path.c_str()) == PathPresence::Absent) return "no such file";
+  const int probed = ProbeAndAddFile(path.c_str(), jobs_, NotInterrupted);
+  if (probed != kProbeAdded) return ProbeFailureText(probed);
+  if (!ApplyJobOptions(options_, *jobs_.last())) {
+    jobs_.removeAt(jobs_.count() - 1);
+    return "--begin lies past its end";
+  }
+  return nullptr;
+}
+
+}  // namespace orva

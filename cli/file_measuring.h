@@ -1,0 +1,39 @@
+// The files named on the command line, measured one at a time into jobs,
+// so that the first job can convert while the others are still measured.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/job_item.h"
+#include "cli/cli_options.h"
+
+namespace orva {
+
+class FileMeasuring {
+ public:
+  FileMeasuring(const CliOptions& options, JobList& jobs);
+
+  bool pending() const { return next_ < files_.size(); }
+  // Measures the next file into a job with the command line's range and
+  // folder, or skips it with a message naming the reason. After Ctrl+C the
+  // files left are skipped unmeasured. False when no file was left.
+  bool measureNext();
+  // Measures until a job was added; that job, or nullptr when none was.
+  JobItem* measureUntilAJob();
+  void measureAll();
+
+  int skipped() const { return skipped_; }
+
+ private:
+  // The reason a file cannot become a job, or nullptr when it did.
+  const char* measure(const std::string& path);
+
+  const CliOptions& options_;
+  JobList& jobs_;
+  std::vector<std::string> files_;
+  std::size_t next_ = 0;
+  int skipped_ = 0;
+};
+
+}  // namespace orva
