@@ -12,8 +12,8 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BIN = os.path.join(ROOT, os.environ.get("ORVA_BUILD_DIR", "build"), "bin")
 CONVERT = os.path.join(BIN, "orva-convert")
-CLIPS = 4
-SECONDS = 8
+CLIPS = int(os.environ.get("ORVA_BENCH_CLIPS", "3"))
+SECONDS = int(os.environ.get("ORVA_BENCH_SECONDS", "20"))
 
 
 def make_clips(folder):
@@ -57,10 +57,11 @@ def main():
         sys.exit(f"{CONVERT} is missing: build first (scripts/build.sh)")
     with tempfile.TemporaryDirectory(prefix="orva-bench-") as folder:
         clips = make_clips(folder)
-        dry = subprocess.run([CONVERT, "--dry-run", "--output-dir", os.path.join(folder, "direct")] + clips,
-                             capture_output=True, text=True, check=True)
+        # A dry run refuses a missing folder, as the real run does.
         os.mkdir(os.path.join(folder, "direct"))
         os.mkdir(os.path.join(folder, "converter"))
+        dry = subprocess.run([CONVERT, "--dry-run", "--output-dir", os.path.join(folder, "direct")] + clips,
+                             capture_output=True, text=True, check=True)
         direct = run_direct(dry.stdout.splitlines())
         converter, own_cpu = run_converter(clips, os.path.join(folder, "converter"))
     print(f"clips: {CLIPS} x {SECONDS} s, default profile")
