@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Converts the same clips once through orva-convert and once by running the
-same encoder command lines directly, and prints the wall-time ratio and the
-CPU time orva-convert spent itself (its children's CPU time not counted)."""
+"""Converts the same clips through orva-convert and by running the same
+encoder command lines directly, several rounds taking turns (after one
+untimed warm-up), and prints the median wall-time ratio of the rounds and the
+CPU time orva-convert spent itself (its children's CPU time not counted).
+On a busy machine, raise ORVA_BENCH_ROUNDS."""
 import os
 import shlex
 import subprocess
@@ -14,6 +16,7 @@ BIN = os.path.join(ROOT, os.environ.get("ORVA_BUILD_DIR", "build"), "bin")
 CONVERT = os.path.join(BIN, "orva-convert")
 CLIPS = int(os.environ.get("ORVA_BENCH_CLIPS", "3"))
 SECONDS = int(os.environ.get("ORVA_BENCH_SECONDS", "20"))
+ROUNDS = int(os.environ.get("ORVA_BENCH_ROUNDS", "3"))
 
 
 def make_clips(folder):
@@ -58,18 +61,28 @@ def main():
     with tempfile.TemporaryDirectory(prefix="orva-bench-") as folder:
         clips = make_clips(folder)
         # A dry run refuses a missing folder, as the real run does.
-        os.mkdir(os.path.join(folder, "direct"))
-        os.mkdir(os.path.join(folder, "converter"))
-        dry = subprocess.run([CONVERT, "--dry-run", "--output-dir", os.path.join(folder, "direct")] + clips,
+        direct_dir = os.path.join(folder, "direct")
+        os.mkdir(direct_dir)
+        dry = subprocess.run([CONVERT, "--dry-run", "--output-dir", direct_dir] + clips,
                              capture_output=True, text=True, check=True)
-        direct = run_direct(dry.stdout.splitlines())
-        converter, own_cpu = run_converter(clips, os.path.join(folder, "converter"))
-    print(f"clips: {CLIPS} x {SECONDS} s, default profile")
-    print(f"direct encoder runs:   {direct:.2f} s wall")
-    print(f"through orva-convert:  {converter:.2f} s wall")
-    print(f"wall-time ratio:       {converter / direct:.3f}")
+        commands = dry.stdout.splitlines()
+        run_direct(commands)  # warm-up: programs and clips in the cache
+        rounds = []
+        for i in range(ROUNDS):
+            for name in os.listdir(direct_dir):
+                os.remove(os.path.join(direct_dir, name))
+            out = os.path.join(folder, f"converter{i}")
+            os.mkdir(out)
+            direct = run_direct(commands)
+            converter, own_cpu = run_converter(clips, out)
+            rounds.append((converter / direct, direct, converter, own_cpu))
+    rounds.sort()
+    ratio, direct, converter, own_cpu = rounds[len(rounds) // 2]
+    print(f"clips: {CLIPS} x {SECONDS} s, default profile, {ROUNDS} rounds")
+    print("ratios of the rounds:  " + " ".join(f"{r[0]:.3f}" for r in rounds))
+    print(f"median round: direct {direct:.2f} s, through orva-convert {converter:.2f} s wall")
+    print(f"wall-time ratio:       {ratio:.3f}")
     print(f"orva-convert own CPU:  {own_cpu:.3f} s")
-
 
 if __name__ == "__main__":
     main()

@@ -173,6 +173,7 @@ JobItem* MeasureFile(const char* path, const char* probeProgramPath, int& result
   ToolRunner runner;
   runner.context = &record;
   runner.descriptor = &kProbeDescriptor;
+  runner.launchOptions.endWithParent = true;  // no probe outlives the program
   result = 1;
   if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return nullptr;
   if (std::strlen(probeProgramPath) >= sizeof runner.programPath) return nullptr;

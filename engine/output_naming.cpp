@@ -62,8 +62,9 @@ int MakeUniqueName(std::string& name, std::string& folder, const char* extension
 }
 
 const char* NamingFailureText(int result) {
-  return result == kOutputPathTooLong ? "the output path would be longer than 259 characters"
-                                      : "the output folder cannot be searched";
+  return result == kOutputPathTooLong
+             ? "the output path would be too long (259 characters, 255 for the file name)"
+             : "the output folder cannot be searched";
 }
 
 int OutputPathFor(JobItem& job, std::string& outputPath, const ReservedPaths* reserved) {

@@ -157,6 +157,21 @@ TEST_F(DriverTest, ACommandThatCannotBeBuiltSafelyIsFatal) {
   EXPECT_STREQ(jobs[0].fail_reason, "a path holds a double quote, which cannot be passed on");
 }
 
+TEST_F(DriverTest, AnOutputNameThatCannotBeMadeIsFatalAndTheRunGoesOn) {
+  TestJobs jobs(folder, 2, 10, view);
+  // A source name the file system takes, but not with the output's counter.
+  const std::string longName(251, 'n');
+  std::snprintf(jobs[0].path, kJobPathCapacity, "/s/%s.avi", longName.c_str());
+  SplitJobPath(jobs[0]);
+  std::snprintf(jobs[0].out_dir, kJobPathCapacity, "%s", folder.path().c_str());
+  jobs[0].profile = ProfileFromMenuId(11400);  // ".mp3"
+  folder.touch(longName + ".mp3");
+  convertAll(jobs, kReporter, "10 5 1");
+  EXPECT_EQ(view.status(0), kStatusFatal);
+  EXPECT_STREQ(jobs[0].fail_reason, "the output path would be too long (259 characters, 255 for the file name)");
+  EXPECT_EQ(view.status(1), kStatusSuccess);
+}
+
 TEST_F(DriverTest, NotWritableFolderDeclinedEndsTheRunBeforeTheJob) {
   TestJobs jobs(folder, 2, 10, view);
   for (int i = 0; i < 2; ++i) std::snprintf(jobs[i].out_dir, kJobPathCapacity, "%s", folder.file("gone").c_str());
