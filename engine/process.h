@@ -100,8 +100,10 @@ PathPresence PlatformPathPresence(const char* path);
 
 enum class MoveResult { Moved, Taken, Failed };
 
-// Renames `from` to `to` only when nothing is at `to`; never replaces a
-// file. Taken when something is there.
+// Renames `from` to `to` only when nothing is at `to`, so that no file is
+// replaced (on a file system that offers neither a no-replace rename nor
+// hard links, a file made in the instant between look and rename still
+// could be). Taken when something is there.
 MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to);
 
 // This machine's name, "" when it has none.

@@ -267,7 +267,12 @@ MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to) {
     unlink(from);
     return MoveResult::Moved;
   }
-  return errno == EEXIST ? MoveResult::Taken : MoveResult::Failed;
+  if (errno == EEXIST) return MoveResult::Taken;
+  if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS) return MoveResult::Failed;
+  // Neither (some user-space file systems): look, then rename. Only a file
+  // made in the moment between the two can still be replaced.
+  if (PlatformPathPresence(to) != PathPresence::Absent) return MoveResult::Taken;
+  return rename(from, to) == 0 ? MoveResult::Moved : MoveResult::Failed;
 }
 
 std::string PlatformHostName() {
