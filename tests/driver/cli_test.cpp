@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -178,6 +180,22 @@ TEST_F(CliTest, SkippedFilesAndFatalJobsSayWhy) {
   const CliResult fatal = noEncoder.run({"--output-dir", out.path(), clip()});
   EXPECT_EQ(fatal.status, 1);
   EXPECT_EQ(fatal.out, "FATAL!    " + out.file("clip.mp4") + "\n          no encoder program at " + noEncoder.file("cv.dat") + "\n");
+}
+
+TEST_F(CliTest, StartedWithoutStandardInputAndOutputItStillMeasuresAndConverts) {
+  setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
+  const std::string program_ = program.file("orva-convert"), outDir = out.path(), source = clip();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(STDIN_FILENO);  // as some launchers start programs
+    close(STDOUT_FILENO);
+    execl(program_.c_str(), program_.c_str(), "--output-dir", outDir.c_str(), source.c_str(), nullptr);
+    _exit(127);
+  }
+  int wstatus = 0;
+  ASSERT_EQ(waitpid(pid, &wstatus, 0), pid);
+  EXPECT_TRUE(WIFEXITED(wstatus) && WEXITSTATUS(wstatus) == 0);
+  EXPECT_TRUE(fs::exists(out.file("clip.mp4")));
 }
 
 TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
