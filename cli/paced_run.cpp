@@ -37,8 +37,9 @@ bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep
   int generation = -1;
   bool backgroundLeft = static_cast<bool>(background);
   while (driver.converting() && view.timersRunning()) {
+    // The encoder is always asked to finish its file, also when we leave.
+    if (InterruptCount() >= 1 && !driver.stopRequested()) driver.stop();
     if (InterruptCount() >= 2) return false;
-    if (InterruptCount() == 1 && !driver.stopRequested()) driver.stop();
     if (view.timerGeneration() != generation) {  // a job (re)started the timers
       generation = view.timerGeneration();
       encoderPoll.restart(Clock::now());

@@ -19,7 +19,8 @@ using BackgroundStep = std::function<bool()>;
 // that it is finished before the running job's end is handled. The end of
 // the encoder is seen as soon as its output closes, not only at the next
 // poll. The first Ctrl+C stops the run like the Stop button; a second one
-// returns false at once, leaving the encoder to finish its file on its own.
+// (or being told to end) returns false at once, leaving the encoder to
+// finish its shortened file on its own.
 bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep& background = {});
 
 }  // namespace orva

@@ -254,6 +254,24 @@ TEST(CliEndToEndTest, AFailedJobSaysWhyUnderItsResult) {
   EXPECT_EQ(result.out, "Failed!   " + media.file("silent.mp3") + "\n          the source has no audio stream to convert\n");
 }
 
+TEST(CliEndToEndTest, AConverterToldToEndLeavesNoEncoderConverting) {
+  ScratchFolder media;
+  ASSERT_TRUE(MakeClip(media.file("long.mp4"), 120));
+  ScratchFolder out;
+  ProgramFolder program(ORVA_ENCODER);
+  const CliResult result = program.run({"--output-dir", out.path(), media.file("long.mp4")}, milliseconds(1500), SIGTERM);
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_TRUE(Contains(result.err, "left; the encoder finishes its file on its own")) << result.err;
+  // Asked to quit, the encoder ends within moments instead of converting
+  // the whole clip.
+  bool gone = false;
+  for (int i = 0; i < 50 && !gone; ++i) {
+    gone = !ProcessMentions(out.path());
+    std::this_thread::sleep_for(milliseconds(100));
+  }
+  EXPECT_TRUE(gone);
+}
+
 TEST(CliEndToEndTest, ConvertsAClipWithTheRealEncoder) {
   ScratchFolder media;
   ASSERT_TRUE(MakeClip(media.file("clip.mp4"), 2));
