@@ -29,6 +29,11 @@ int MillisecondsUntil(Clock::time_point when) {
   return static_cast<int>(std::max<long long>(left, 0));
 }
 
+bool LastListedJobRuns(const ConversionDriver& driver) {
+  const JobItem* running = driver.state().currentJob;
+  return running == nullptr || running->next == nullptr;
+}
+
 }  // namespace
 
 bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep& background) {
@@ -45,13 +50,21 @@ bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep
       encoderPoll.restart(Clock::now());
       progressTick.restart(Clock::now());
     }
-    if (backgroundLeft) {
+    // The end of the last job listed would end the run: the background work
+    // (measuring the files left) must come first then.
+    if (backgroundLeft && LastListedJobRuns(driver)) {
       backgroundLeft = background();
       continue;
     }
-    // Output from the encoder, or its end, is handled at once.
+    // Output from the encoder, or its end, is handled at once; background
+    // work takes the place of the wait.
     const int wait = MillisecondsUntil(std::min(encoderPoll.next, progressTick.next));
-    const bool encoderSpoke = PlatformWaitReadable(driver.encoderRunner().outputRead, wait);
+    bool encoderSpoke = false;
+    if (backgroundLeft) {
+      backgroundLeft = background();
+    } else {
+      encoderSpoke = PlatformWaitReadable(driver.encoderRunner().outputRead, wait);
+    }
     const Clock::time_point now = Clock::now();
     if (encoderSpoke || encoderPoll.due(now)) {
       driver.onEncoderTimer();

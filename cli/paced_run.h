@@ -15,10 +15,11 @@ inline constexpr int kProgressTickMs = 100;
 // false when there is none left.
 using BackgroundStep = std::function<bool()>;
 
-// Runs until the driver's run has ended. `background` is done first, so
-// that it is finished before the running job's end is handled. The end of
-// the encoder is seen as soon as its output closes, not only at the next
-// poll. The first Ctrl+C stops the run like the Stop button; a second one
+// Runs until the driver's run has ended. `background` is done in the time
+// between the timers, and before everything else while the last job listed
+// runs, so that no job's end is handled while there may be more to list. The
+// end of the encoder is seen as soon as its output closes, not only at the
+// next poll. The first Ctrl+C stops the run like the Stop button; a second one
 // (or being told to end) returns false at once, leaving the encoder to
 // finish its shortened file on its own.
 bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep& background = {});
