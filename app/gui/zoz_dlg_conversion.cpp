@@ -9,6 +9,12 @@
 
 namespace orva {
 
+namespace {
+
+constexpr int kStatusColumn = 3;
+
+}  // namespace
+
 void ZozDlg::OnConvert() {
   if (IsConverting()) return;
   driver_->convert(TheJobList().head);
@@ -18,8 +24,13 @@ void ZozDlg::OnStopConvert() { driver_->stop(); }
 
 int ZozDlg::rowCount() const { return jobList_->topLevelItemCount(); }
 
+// A job that failed says why in its status tooltip.
 void ZozDlg::setRowStatus(int row, const std::string& text) {
-  if (QTreeWidgetItem* item = jobList_->topLevelItem(row)) item->setText(3, QString::fromStdString(text));
+  QTreeWidgetItem* item = jobList_->topLevelItem(row);
+  const JobItem* job = TheJobList().at(row);
+  if (item == nullptr || job == nullptr) return;
+  item->setText(kStatusColumn, QString::fromStdString(text));
+  item->setToolTip(kStatusColumn, QString::fromUtf8(job->fail_reason));
 }
 
 // A new job starts with its file name: its estimate starts afresh too.

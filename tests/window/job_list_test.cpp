@@ -132,6 +132,17 @@ TEST_F(JobListWindow, ConvertsEveryRowIntoTheDestination) {
   EXPECT_TRUE(std::filesystem::exists(videos_.file("first.mp4")));
   EXPECT_TRUE(std::filesystem::exists(videos_.file("second.mp4")));
   EXPECT_EQ(static_cast<CwxStatic*>(window.control(IDC_FILE_NAME))->text(), "Finish");
+  EXPECT_EQ(window.jobListView()->topLevelItem(0)->toolTip(3), "");
+}
+
+TEST_F(JobListWindow, AFailedJobSaysWhyInItsStatusTooltip) {
+  ZozDlg& window = OpenWindow();
+  window.AddDroppedFiles({QString::fromStdString(Clip("a.mkv", 1))});
+  std::filesystem::remove(program_.file("cv.dat"));
+  window.OnConvert();
+  EXPECT_TRUE(WaitUntil([&] { return (window.uiState() & kUiConverting) == 0; }, 10000));
+  EXPECT_EQ(Row(0, 3), "FATAL!");
+  EXPECT_FALSE(window.jobListView()->topLevelItem(0)->toolTip(3).isEmpty());
 }
 
 }  // namespace
