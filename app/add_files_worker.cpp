@@ -1,6 +1,7 @@
 #include "app/add_files_worker.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "engine/media_probe.h"
 
@@ -31,8 +32,17 @@ void AddFilesWorker::measureLoop() {
   for (;;) {
     const std::size_t index = nextIndex_.fetch_add(1);
     if (index >= paths_.size()) break;
+    if (cancelled_) {
+      storeResult(index, nullptr);
+      continue;
+    }
+    const auto started = std::chrono::steady_clock::now();
+    const auto keepWaiting = [this, started] {
+      return !cancelled_ && std::chrono::steady_clock::now() - started <
+                                std::chrono::milliseconds(kMeasureTimeLimitMilliseconds);
+    };
     int result = 0;
-    storeResult(index, MeasureFile(paths_[index].c_str(), probeProgramPath_.c_str(), result));
+    storeResult(index, MeasureFile(paths_[index].c_str(), probeProgramPath_.c_str(), result, keepWaiting));
   }
   if (runningThreads_.fetch_sub(1) == 1) finished_ = true;
 }

@@ -23,6 +23,8 @@ class AddFilesWorker {
   AddFilesWorker& operator=(const AddFilesWorker&) = delete;
 
   void start();
+  // Skips the files not measured yet and ends a probe still running.
+  void cancel() { cancelled_ = true; }
   // Every file has been measured and the threads have ended.
   bool finished() const { return finished_.load(); }
   // The path of the first file still being measured (the wait dialog's line).
@@ -42,6 +44,7 @@ class AddFilesWorker {
   std::atomic<std::size_t> nextIndex_{0};
   std::atomic<int> runningThreads_{0};
   std::atomic<bool> finished_{false};
+  std::atomic<bool> cancelled_{false};
 
   mutable std::mutex mutex_;
   std::vector<JobItem*> results_;
@@ -49,6 +52,10 @@ class AddFilesWorker {
   std::size_t firstUnmeasured_ = 0;  // everything before it is in ready_ or taken
   std::vector<JobItem*> ready_;
 };
+
+// How long one file may take to measure: a named pipe or a stalled network
+// folder would keep the probe waiting for ever.
+inline constexpr int kMeasureTimeLimitMilliseconds = 30000;
 
 // How many files to measure at once: the machine's cores, at least one.
 int DefaultProbeParallelism();

@@ -134,10 +134,10 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   record.audioStreams = CountLineStarts(report, "codec_type=audio");
 }
 
-int ProbeAndAddFile(const char* path, JobList& jobs, const KeepWaiting& keepWaiting) {
-  ToolRunner& runner = ProbeRunner();
-  ProbeRecord& record = TheProbeRecord();
-  record = ProbeRecord{};
+namespace {
+
+// Runs the probe on `path` with `runner` and reads its report into `record`.
+int RunProbe(ToolRunner& runner, ProbeRecord& record, const char* path, const KeepWaiting& keepWaiting) {
   // A path that does not fit, or holds a double quote, would make the probe
   // measure some other file.
   if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return kProbeNoDuration;
@@ -161,37 +161,33 @@ int ProbeAndAddFile(const char* path, JobList& jobs, const KeepWaiting& keepWait
   ClearToolRunner(runner);
 
   if (interrupted) return kProbeInterrupted;
-  if (record.duration == 0) return kProbeNoDuration;
-  jobs.append(NewProbedJob(path, record));
-  return kProbeAdded;
+  return record.duration == 0 ? kProbeNoDuration : kProbeAdded;
+}
+
+}  // namespace
+
+int ProbeAndAddFile(const char* path, JobList& jobs, const KeepWaiting& keepWaiting) {
+  ProbeRecord& record = TheProbeRecord();
+  record = ProbeRecord{};
+  const int result = RunProbe(ProbeRunner(), record, path, keepWaiting);
+  if (result == kProbeAdded) jobs.append(NewProbedJob(path, record));
+  return result;
 }
 
 int ProbeAndAddFile(const char* path) { return ProbeAndAddFile(path, TheJobList()); }
 
-JobItem* MeasureFile(const char* path, const char* probeProgramPath, int& result) {
+JobItem* MeasureFile(const char* path, const char* probeProgramPath, int& result,
+                     const KeepWaiting& keepWaiting) {
   ProbeRecord record{};
   ToolRunner runner;
   runner.context = &record;
   runner.descriptor = &kProbeDescriptor;
   runner.launchOptions.endWithParent = true;  // no probe outlives the program
-  result = 1;
-  if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return nullptr;
+  result = kProbeNoDuration;
   if (std::strlen(probeProgramPath) >= sizeof runner.programPath) return nullptr;
-  std::snprintf(record.inputPath, sizeof record.inputPath, "%s", path);
   std::snprintf(runner.programPath, sizeof runner.programPath, "%s", probeProgramPath);
-
-  if (runner.descriptor->buildCommand(runner) != 0) return nullptr;
-  if (!LaunchTool(runner)) {
-    runner.descriptor->onFinish(runner);
-    result = -1;
-    return nullptr;
-  }
-  while (PollTool(runner) == 0) {
-  }
-  runner.descriptor->onFinish(runner);
-  if (record.duration == 0) return nullptr;
-  result = 0;
-  return NewProbedJob(path, record);
+  result = RunProbe(runner, record, path, keepWaiting);
+  return result == kProbeAdded ? NewProbedJob(path, record) : nullptr;
 }
 
 }  // namespace orva

@@ -50,6 +50,7 @@ int ProbeAndAddFile(const char* path);  // into TheJobList()
 // Probes `path` with a runner of its own, so several files can be measured
 // at once on different threads. The new job (not in any list) or nullptr;
 // `result` as ProbeAndAddFile's.
-JobItem* MeasureFile(const char* path, const char* probeProgramPath, int& result);
+JobItem* MeasureFile(const char* path, const char* probeProgramPath, int& result,
+                     const KeepWaiting& keepWaiting = {});
 
 }  // namespace orva

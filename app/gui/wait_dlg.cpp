@@ -29,7 +29,10 @@ CWaitDlg::CWaitDlg(QWidget* parent, const QString& message, AddFilesWorker& work
 
 QString CWaitDlg::fileLine() const { return file_->text(); }
 
+// Esc gives up on the files not measured yet; the box closes as soon as the
+// probes have ended.
 void CWaitDlg::reject() {
+  worker_.cancel();
   if (worker_.finished()) QDialog::reject();
 }
 

@@ -23,7 +23,7 @@ class CWaitDlg : public QDialog {
   QString fileLine() const;
 
  protected:
-  // The box has no cancel: it closes when the files have been measured.
+  // Esc: the files not measured yet are skipped.
   void reject() override;
 
  private:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <thread>
 
@@ -54,6 +56,22 @@ TEST(AddFilesWorker, MissingProbeProgramAddsNothingAndFinishes) {
   ASSERT_TRUE(test::MakeClip(folder.file("a.mp4"), 1));
   AddFilesWorker worker({folder.file("a.mp4")}, folder.file("no-probe"), 2);
   EXPECT_TRUE(RunToEnd(worker).empty());
+}
+
+TEST(AddFilesWorker, CancelEndsAProbeStuckOnANamedPipe) {
+  ScratchFolder folder;
+  const std::string pipe = folder.file("stuck.mp4");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  AddFilesWorker worker({pipe, folder.file("never.mp4")}, kProbe, 1);
+  worker.start();
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(worker.finished());
+  worker.cancel();
+  for (int waited = 0; !worker.finished() && waited < 5000; waited += 10) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_TRUE(worker.finished());
+  EXPECT_TRUE(worker.takeReadyJobs().empty());
 }
 
 }  // namespace
