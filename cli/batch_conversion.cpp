@@ -20,12 +20,6 @@ namespace orva {
 
 namespace {
 
-std::string Absolute(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path full = std::filesystem::absolute(path, error);
-  return error ? path : full.string();
-}
-
 void SayRunEnded(const JobItem& job) {
   std::fprintf(stderr, "orva-convert: run ended: %s\n", job.fail_reason);
 }

@@ -10,13 +10,13 @@
 
 namespace orva {
 
-namespace {
-
 std::string Absolute(const std::string& path) {
   std::error_code error;
   const std::filesystem::path full = std::filesystem::absolute(path, error);
   return error ? path : full.string();
 }
+
+namespace {
 
 bool NotInterrupted() { return InterruptCount() == 0; }
 

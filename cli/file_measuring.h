@@ -10,6 +10,9 @@
 
 namespace orva {
 
+// `path` made absolute against the working folder; unchanged when that fails.
+std::string Absolute(const std::string& path);
+
 class FileMeasuring {
  public:
   FileMeasuring(const CliOptions& options, JobList& jobs);
