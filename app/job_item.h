@@ -36,6 +36,7 @@ struct JobItem {
   // Why the job did not succeed, for the user; empty when it did or has not
   // run. Set by the conversion driver.
   char fail_reason[kReasonCapacity];
+  double audio_duration;  // of the source's main audio; 0 when unknown or none
 };
 
 // A zero-filled job, owned by the list it is appended to.

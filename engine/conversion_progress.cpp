@@ -7,8 +7,20 @@
 
 namespace orva {
 
+namespace {
+
+// Where the output's content ends in the source: an audio-only output ends
+// with the source's audio, which may stop before its picture does.
+double SourceEnd(const JobItem& job) {
+  const bool audioOnly = job.profile != nullptr && job.profile->videoCodecCount == 0;
+  const bool audioEndsEarly = job.audio_duration > 0 && job.audio_duration < job.duration;
+  return audioOnly && audioEndsEarly ? job.audio_duration : job.duration;
+}
+
+}  // namespace
+
 double ConvertibleSeconds(const JobItem& job) {
-  const double inside = std::min(job.trim_end, job.duration) - job.trim_begin;
+  const double inside = std::min(job.trim_end, SourceEnd(job)) - job.trim_begin;
   return inside > 0 ? inside : job.trim_end - job.trim_begin;
 }
 

@@ -11,7 +11,8 @@ namespace orva {
 inline constexpr double kSuccessPercent = 88.0;
 
 // Seconds of the job's range that the source can deliver: from `trim_begin`
-// to `trim_end`, or to `duration` when the range runs past the source's end.
+// to `trim_end`, or to the source's end when the range runs past it. For an
+// audio-only profile the source ends where its main audio does.
 // A range that lies wholly past the end keeps its full length, so a job
 // that can write nothing is never counted as done.
 double ConvertibleSeconds(const JobItem& job);

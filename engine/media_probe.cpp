@@ -59,6 +59,45 @@ void ProbeOnFinish(ToolRunner& runner) {
   record.outputLength = 0;
 }
 
+// A stream's length: its duration, or the Matroska tag "HH:MM:SS.fraction"
+// where the container keeps no duration of its own. 0 when neither is given.
+double StreamLength(const char* section, const char* end) {
+  const char* duration = std::strstr(section, "\nduration=");
+  if (duration != nullptr && duration < end) {
+    const double seconds = std::strtod(duration + std::strlen("\nduration="), nullptr);
+    if (seconds > 0) return seconds;  // "N/A" reads as 0
+  }
+  const char* tag = std::strstr(section, "\nTAG:DURATION=");
+  if (tag == nullptr || tag >= end) return 0;
+  int hours = 0, minutes = 0;
+  double seconds = 0;
+  if (std::sscanf(tag + std::strlen("\nTAG:DURATION="), "%d:%d:%lf", &hours, &minutes, &seconds) != 3) {
+    return 0;
+  }
+  return hours * 3600.0 + minutes * 60.0 + seconds;
+}
+
+bool SectionHolds(const char* section, const char* end, const char* line) {
+  const char* found = std::strstr(section, line);
+  return found != nullptr && found < end;
+}
+
+double MainAudioLength(const char* report) {
+  double length = 0;
+  bool found = false;
+  for (const char* section = std::strstr(report, "[STREAM]"); section != nullptr;
+       section = std::strstr(section + 1, "[STREAM]")) {
+    const char* end = std::strstr(section, "[/STREAM]");
+    if (end == nullptr) break;
+    if (!SectionHolds(section, end, "\ncodec_type=audio")) continue;
+    const bool isDefault = SectionHolds(section, end, "\nDISPOSITION:default=1");
+    if (!found || isDefault) length = StreamLength(section, end);
+    if (isDefault) break;
+    found = true;
+  }
+  return length;
+}
+
 // The job of a measured file, with its clock text, trim range and estimate.
 JobItem* NewProbedJob(const char* path, const ProbeRecord& record) {
   JobItem* job = NewJobItem();
@@ -67,6 +106,7 @@ JobItem* NewProbedJob(const char* path, const ProbeRecord& record) {
   job->width = record.width;
   job->height = record.height;
   job->audio_streams = record.audioStreams;
+  job->audio_duration = record.audioDuration;
   FormatClock(job->duration, job->duration_text);
   job->profile = currentProfile;
   EstimateOutputSize(*job);
@@ -132,6 +172,7 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   if (width != nullptr) record.width = std::atoi(width + std::strlen("width="));
   if (height != nullptr) record.height = std::atoi(height + std::strlen("height="));
   record.audioStreams = CountLineStarts(report, "codec_type=audio");
+  record.audioDuration = MainAudioLength(report);
 }
 
 namespace {

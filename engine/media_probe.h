@@ -19,6 +19,7 @@ struct ProbeRecord {
   std::int32_t width;
   std::int32_t height;
   std::int32_t audioStreams;
+  double audioDuration;  // result: the main audio stream's length; 0 when none is given
 };
 
 extern const ToolDescriptor kProbeDescriptor;
@@ -26,8 +27,9 @@ extern const ToolDescriptor kProbeDescriptor;
 // The process-wide probe runner; its programPath is set at start-up.
 ToolRunner& ProbeRunner();
 
-// Reads duration, width, height and the number of audio streams from a
-// probe report.
+// Reads duration, width, height, the number of audio streams and the main
+// audio's length from a probe report. The main audio is the first audio
+// stream marked default, else the first audio stream.
 void ParseProbeReport(const char* report, ProbeRecord& record);
 
 // Results of ProbeAndAddFile.

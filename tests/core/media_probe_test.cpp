@@ -54,6 +54,31 @@ TEST(ParseProbeReport, NoUsableFormatDuration) {
   EXPECT_EQ(record.duration, 0);
 }
 
+TEST(ParseProbeReport, MainAudioLength) {
+  const char* format = "[FORMAT]\nduration=40.0\n[/FORMAT]\n";
+  ProbeRecord record{};
+  ParseProbeReport((std::string("[STREAM]\ncodec_type=video\nduration=40.0\n[/STREAM]\n"
+                                "[STREAM]\ncodec_type=audio\nduration=25.5\n"
+                                "DISPOSITION:default=0\n[/STREAM]\n"
+                                "[STREAM]\ncodec_type=audio\nduration=N/A\n"
+                                "TAG:DURATION=00:01:02.500000000\nDISPOSITION:default=1\n[/STREAM]\n"
+                                "[STREAM]\ncodec_type=audio\nduration=9.0\n"
+                                "DISPOSITION:default=1\n[/STREAM]\n") + format).c_str(),
+                   record);
+  EXPECT_DOUBLE_EQ(record.audioDuration, 62.5);  // the first default one, from its tag
+
+  record = {};
+  ParseProbeReport((std::string("[STREAM]\ncodec_type=audio\nduration=25.5\n[/STREAM]\n"
+                                "[STREAM]\ncodec_type=audio\nduration=30.0\n[/STREAM]\n") + format).c_str(),
+                   record);
+  EXPECT_DOUBLE_EQ(record.audioDuration, 25.5);  // none marked default: the first
+
+  record = {};
+  ParseProbeReport((std::string("[STREAM]\ncodec_type=video\nduration=40.0\n[/STREAM]\n") + format).c_str(),
+                   record);
+  EXPECT_EQ(record.audioDuration, 0);
+}
+
 // Probes real files through the program folder's probe.
 class MediaProbeTest : public ::testing::Test {
  protected:

@@ -88,6 +88,26 @@ TEST(ConversionProgressTest, MeasuresOnlyThePartOfTheRangeInsideTheSource) {
   EXPECT_DOUBLE_EQ(JobPercent(Job(40, 0, 40), 36), 90);
 }
 
+TEST(ConversionProgressTest, AnAudioOnlyOutputEndsWithTheSourcesAudio) {
+  Profile audioOnly{};
+  Profile video{};
+  video.videoCodecCount = 1;
+  JobItem job = Job(40, 0, 40);
+  job.audio_duration = 25;
+  job.profile = &audioOnly;
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(job), 25);
+  EXPECT_DOUBLE_EQ(JobPercent(job, 25), 100);
+  job.trim_begin = 10;
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(job), 15);
+  job.profile = &video;  // the picture goes on to the end
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(job), 30);
+  job.profile = &audioOnly;
+  job.audio_duration = 0;  // length unknown: the whole source counts
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(job), 30);
+  job.audio_duration = 45;  // audio outlasting the container changes nothing
+  EXPECT_DOUBLE_EQ(ConvertibleSeconds(job), 30);
+}
+
 TEST(ConversionProgressTest, JudgesTheShareWrittenAndHowTheEncoderEnded) {
   ExitStatus clean{true, true, 0, 0};
   ExitStatus failed{true, true, 1, 0};

@@ -29,7 +29,7 @@ EncodePlan PlanFor(const std::string& commandLine) {
   std::string error;
   EXPECT_EQ(ParseEncodeRequest(ArgumentsOf(commandLine), request, error), kParseOk) << error;
   EncodePlan plan;
-  EXPECT_EQ(PlanEncode(request, plan, error), kPlanOk) << error;
+  EXPECT_EQ(PlanEncode(request, SourceFacts{}, plan, error), kPlanOk) << error;
   return plan;
 }
 
@@ -94,8 +94,9 @@ TEST(EncodePlanTest, DefaultIpodProfileSwapsOnlyTheAacEncoder) {
                                   "-acodec libvo_aacenc -ab 128K -ar 48000 -ac 2 o.mp4");
   EXPECT_EQ(plan.inputArguments, (Arguments{"-i", "a.avi"}));
   EXPECT_EQ(plan.outputArguments,
-            (Arguments{"-c:v", "mpeg4", "-s", "320x240", "-b:v", "640k", "-r", "29.97", "-c:a",
-                       "aac", "-b:a", "128k", "-ar", "48000", "-ac", "2"}));
+            (Arguments{"-c:v", "mpeg4", "-s", "320x240", "-b:v", "640k", "-r", "29.97", "-vf",
+                       "scale=out_range=tv,format=yuv420p", "-c:a", "aac", "-b:a", "128k", "-ar",
+                       "48000", "-ac", "2"}));
   ASSERT_EQ(plan.notices.size(), 1u);
   EXPECT_NE(plan.notices[0].find("libvo_aacenc -> aac"), std::string::npos);
 }
@@ -176,7 +177,7 @@ TEST(EncodePlanTest, DvTakesOnlyItsOwnSizesAndStereo) {
                                 "-acodec pcm_s16le -ar 48000 -ac 1 o.dv");
   EXPECT_EQ(ValueOf(dv, "-s"), "720x576");
   EXPECT_EQ(ValueOf(dv, "-ac"), "2");
-  EXPECT_EQ(ValueOf(dv, "-af"), "aresample=async=1");
+  EXPECT_EQ(ValueOf(dv, "-af"), "aresample=async=1:first_pts=0");
   EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec dvvideo -target ntsc-dv -s 480x320 -acodec pcm_s16le o.dv"), "-s"),
             "720x480");
 }

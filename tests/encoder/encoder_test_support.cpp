@@ -67,15 +67,20 @@ namespace {
 // "key=value" lines of ffprobe, first stream of each kind only.
 void ReadFacts(const std::string& report, MediaFacts& facts) {
   std::istringstream lines(report);
-  std::string line, section, codecType, codecName;
-  int width = 0, height = 0;
+  std::string line, section, codecType, codecName, profile, pixelFormat, colorRange;
+  int width = 0, height = 0, level = 0, channels = 0;
   auto closeStream = [&] {
     if (codecType == "video" && facts.videoCodec.empty()) {
       facts.videoCodec = codecName;
       facts.width = width;
       facts.height = height;
+      facts.videoProfile = profile;
+      facts.videoLevel = level;
+      facts.pixelFormat = pixelFormat;
+      facts.colorRange = colorRange;
     } else if (codecType == "audio" && facts.audioCodec.empty()) {
       facts.audioCodec = codecName;
+      facts.audioChannels = channels;
     }
     codecType.clear();
     codecName.clear();
@@ -89,6 +94,11 @@ void ReadFacts(const std::string& report, MediaFacts& facts) {
     if (key == "codec_name") codecName = value;
     if (key == "width") width = std::atoi(value.c_str());
     if (key == "height") height = std::atoi(value.c_str());
+    if (key == "profile") profile = value;
+    if (key == "level") level = std::atoi(value.c_str());
+    if (key == "pix_fmt") pixelFormat = value;
+    if (key == "color_range") colorRange = value;
+    if (key == "channels") channels = std::atoi(value.c_str());
     if (key == "format_name") facts.formatName = value;
     if (key == "duration" && line.size() > 0 && !facts.formatName.empty()) {
       facts.duration = std::atof(value.c_str());
@@ -102,7 +112,8 @@ MediaFacts ProbeMedia(const std::string& path) {
   MediaFacts facts;
   if (!fs::exists(path)) return facts;
   const ChildResult probe = RunChild(
-      "ffprobe -v error -show_entries stream=codec_type,codec_name,width,height"
+      "ffprobe -v error -show_entries stream=codec_type,codec_name,width,height,profile,level,"
+      "pix_fmt,color_range,channels"
       " -show_entries format=format_name,duration \"" + path + "\"");
   facts.readable = probe.exitCode == 0;
   ReadFacts(probe.output, facts);

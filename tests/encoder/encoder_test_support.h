@@ -35,7 +35,12 @@ struct MediaFacts {
   std::string formatName;   // ffprobe's, e.g. "mov,mp4,m4a,3gp,3g2,mj2"
   std::string videoCodec;   // first video stream, "" when none
   int width = 0, height = 0;
+  std::string videoProfile; // as ffprobe names it, e.g. "Constrained Baseline"
+  int videoLevel = 0;       // level_idc for H.264 (30 for 3.0)
+  std::string pixelFormat;  // e.g. "yuv420p"
+  std::string colorRange;   // "tv", "pc" or "unknown"
   std::string audioCodec;   // first audio stream, "" when none
+  int audioChannels = 0;
 };
 
 MediaFacts ProbeMedia(const std::string& path);

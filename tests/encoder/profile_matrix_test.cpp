@@ -2,6 +2,7 @@
 // and, one at a time, each further video codec, audio codec and extension.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -96,6 +97,22 @@ std::string ExpectedFormat(const std::string& extension, const std::string& vide
   return extension.substr(1);
 }
 
+struct H264Expectation {
+  std::string profile;  // as ffprobe names it
+  int level;
+};
+
+// The profile for the picture's size class, at the class's level unless the
+// macroblock rate needs the next one.
+H264Expectation ExpectedH264(int width, int height, double rate) {
+  const double macroblockRate = ((width + 15) / 16) * ((height + 15) / 16) * rate;
+  if (width <= 854 && height <= 480) return {"Constrained Baseline", macroblockRate <= 40500 ? 30 : 31};
+  if (width <= 1280 && height <= 720) return {"Main", macroblockRate <= 108000 ? 31 : 32};
+  return {"High", macroblockRate <= 245760 ? 41 : 42};
+}
+
+constexpr double kClipFrameRate = 25;
+
 bool ListHolds(const std::string& list, const std::string& name) {
   std::stringstream items(list);
   std::string item;
@@ -147,6 +164,17 @@ class ProfileMatrixTest : public ::testing::TestWithParam<int> {
     const char* size = GetOptionItem(video->sizes, video->sizeIndex);
     if (std::strcmp(size, kAutoItem) != 0) {
       EXPECT_EQ(std::to_string(facts.width) + "x" + std::to_string(facts.height), size);
+    }
+    const std::string encoder = video->encoderName;
+    if (encoder == "libx264") {
+      const char* rateItem = GetOptionItem(video->frameRates, video->frameRateIndex);
+      const double rate = std::strcmp(rateItem, kAutoItem) == 0 ? kClipFrameRate : std::atof(rateItem);
+      const H264Expectation expected = ExpectedH264(facts.width, facts.height, rate);
+      EXPECT_EQ(facts.videoProfile, expected.profile) << facts.width << "x" << facts.height;
+      EXPECT_EQ(facts.videoLevel, expected.level) << facts.width << "x" << facts.height << "@" << rate;
+    }
+    if (encoder == "mpeg4" || encoder == "libxvid") {
+      EXPECT_EQ(facts.videoProfile, "Simple Profile");
     }
   }
 };

@@ -172,8 +172,9 @@ void ApplyAudioRules(AudioSettings& audio, const OutputSettings& output, Notices
   FitSampleRate(audio, notices);
   FitBitRate(audio, notices);
   if (output.container.kind == K::Dv) {
-    // The DV muxer needs audio for every frame; fill timestamp gaps of the source.
-    audio.extras.insert(audio.extras.end(), {"-af", "aresample=async=1"});
+    // The DV muxer needs audio for every frame from the first on; fill
+    // timestamp gaps of the source and a late start of its audio.
+    audio.extras.insert(audio.extras.end(), {"-af", "aresample=async=1:first_pts=0"});
   }
 }
 

@@ -60,6 +60,9 @@ Arguments VideoArguments(const VideoSettings& video) {
   if (video.bufferSize != 0) Append(arguments, {"-bufsize", FormatBitRate(video.bufferSize)});
   if (!video.frameRate.empty()) Append(arguments, {"-r", video.frameRate});
   if (!video.aspect.empty()) Append(arguments, {"-aspect", video.aspect});
+  if (!video.filter.empty()) Append(arguments, {"-vf", video.filter});
+  if (!video.profile.empty()) Append(arguments, {"-profile:v", video.profile});
+  if (!video.level.empty()) Append(arguments, {"-level:v", video.level});
   return arguments;
 }
 
@@ -72,15 +75,46 @@ Arguments AudioArguments(const AudioSettings& audio) {
   return arguments;
 }
 
+// Which of the source's streams go into the output. Unknown facts leave the
+// choice to ffmpeg.
+struct StreamChoice {
+  bool video = false;
+  bool audio = false;
+  Arguments maps;
+};
+
+int ChooseStreams(const EncodeRequest& request, const SourceFacts& source, StreamChoice& choice,
+                  Notices& notices, std::string& error) {
+  choice.video = request.hasVideo;
+  choice.audio = true;
+  if (!source.known) return kPlanOk;
+  if (choice.video && source.videoStream == kNoStream) {
+    choice.video = false;
+    Note(notices, std::string("picture -> none (the source has no moving picture") +
+                      (source.coverArt ? ", only cover art" : "") + "; the file holds its audio)");
+  }
+  choice.audio = source.audioStream != kNoStream;
+  if (!choice.audio && !request.hasVideo) return Fail(error, "the source has no audio stream to convert");
+  if (!choice.audio && !choice.video) return Fail(error, "the source has no picture or audio to convert");
+  if (choice.video) Append(choice.maps, {"-map", "0:" + std::to_string(source.videoStream)});
+  if (choice.audio) Append(choice.maps, {"-map", "0:" + std::to_string(source.audioStream)});
+  return kPlanOk;
+}
+
 }  // namespace
 
-int PlanEncode(const EncodeRequest& request, EncodePlan& plan, std::string& error) {
+int PlanEncode(const EncodeRequest& request, const SourceFacts& source, EncodePlan& plan,
+               std::string& error) {
   plan = EncodePlan{};
+  StreamChoice streams;
+  if (ChooseStreams(request, source, streams, plan.notices, error) != kPlanOk) return kPlanError;
   OutputSettings output;
   output.container = ContainerFor(ExtensionOf(request.output));
   if (!output.container.extensionKnown) output.format = output.container.muxer;
 
   VideoSettings video;
+  // The requested video encoder decides the output format even when the
+  // source has no picture to give it.
   if (request.hasVideo) {
     video.encoder = request.video.encoder;
     video.extras = request.video.extras;
@@ -90,7 +124,7 @@ int PlanEncode(const EncodeRequest& request, EncodePlan& plan, std::string& erro
     if (!ReadBitRate(request.video.bitrate, "video bit rate", video.bitrate, plan.notices)) {
       return Fail(error, "unreadable video bit rate " + request.video.bitrate);
     }
-    ApplyVideoRules(video, output, plan.notices);
+    ApplyVideoRules(video, output, source, plan.notices);
   }
 
   AudioSettings audio;
@@ -111,14 +145,17 @@ int PlanEncode(const EncodeRequest& request, EncodePlan& plan, std::string& erro
   if (!request.length.empty()) Append(plan.inputArguments, {"-t", request.length});
 
   Arguments& out = plan.outputArguments;
-  if (request.hasVideo) {
+  out.insert(out.end(), streams.maps.begin(), streams.maps.end());
+  if (streams.video) {
     const Arguments videoArguments = VideoArguments(video);
     out.insert(out.end(), videoArguments.begin(), videoArguments.end());
-  } else if (request.noVideo) {
+  } else if (request.noVideo || request.hasVideo) {
     out.push_back("-vn");
   }
-  const Arguments audioArguments = AudioArguments(audio);
-  out.insert(out.end(), audioArguments.begin(), audioArguments.end());
+  if (streams.audio) {
+    const Arguments audioArguments = AudioArguments(audio);
+    out.insert(out.end(), audioArguments.begin(), audioArguments.end());
+  }
   if (!output.format.empty()) Append(out, {"-f", output.format});
   return kPlanOk;
 }

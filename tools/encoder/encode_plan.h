@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tools/encoder/encode_request.h"
+#include "tools/encoder/source_facts.h"
 #include "tools/encoder/stream_settings.h"
 
 namespace orva::encoder {
@@ -18,7 +19,11 @@ struct EncodePlan {
 inline constexpr int kPlanOk = 0;
 inline constexpr int kPlanError = 2;
 
-// kPlanError with a reason in `error` when a value cannot be read.
-int PlanEncode(const EncodeRequest& request, EncodePlan& plan, std::string& error);
+// kPlanError with a reason in `error` when a value cannot be read or the
+// source holds nothing the output can take. With known source facts only the
+// picture and the main audio are converted; subtitles, data, attachments and
+// cover art are left out.
+int PlanEncode(const EncodeRequest& request, const SourceFacts& source, EncodePlan& plan,
+               std::string& error);
 
 }  // namespace orva::encoder

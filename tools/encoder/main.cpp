@@ -8,6 +8,7 @@
 #include "tools/encoder/encode_plan.h"
 #include "tools/encoder/encode_request.h"
 #include "tools/encoder/encode_session.h"
+#include "tools/encoder/source_facts.h"
 #include "tools/encoder/stop_signals.h"
 
 namespace {
@@ -27,6 +28,6 @@ int main(int argc, char** argv) {
   std::string error;
   if (ParseEncodeRequest(arguments, request, error) != kParseOk) return Refuse(error, kParseError);
   EncodePlan plan;
-  if (PlanEncode(request, plan, error) != kPlanOk) return Refuse(error, kPlanError);
+  if (PlanEncode(request, ProbeSource(request.input), plan, error) != kPlanOk) return Refuse(error, kPlanError);
   return RunEncodeSession(plan, request.output, static_cast<long>(getpid()));
 }

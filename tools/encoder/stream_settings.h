@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/encoder/container.h"
+#include "tools/encoder/source_facts.h"
 
 namespace orva::encoder {
 
@@ -28,6 +29,9 @@ struct VideoSettings {
   std::string aspect;
   long maxRate = 0;                 // rate control cap, 0: none
   long bufferSize = 0;
+  std::string filter;               // picture format conversion, or empty
+  std::string profile;              // encoder profile, or empty
+  std::string level;                // encoder level ("3.0"), or empty
 };
 
 // The output as a whole: its container and the format named to ffmpeg.
@@ -40,7 +44,8 @@ struct OutputSettings {
 void Note(Notices& notices, const std::string& text);
 
 void ApplyAudioRules(AudioSettings& audio, const OutputSettings& output, Notices& notices);
-void ApplyVideoRules(VideoSettings& video, OutputSettings& output, Notices& notices);
+void ApplyVideoRules(VideoSettings& video, OutputSettings& output, const SourceFacts& source,
+                     Notices& notices);
 
 // The -target preset among the extras ("ntsc-dv"), or "".
 std::string TargetOf(const VideoSettings& video);

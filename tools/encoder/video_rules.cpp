@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/encoder/bit_rate.h"
+#include "tools/encoder/h264_profile.h"
 #include "tools/encoder/stream_settings.h"
 
 namespace orva::encoder {
@@ -81,6 +82,66 @@ void CapForRealMedia(VideoSettings& video, Notices& notices) {
   video.maxRate = video.bitrate != 0 ? video.bitrate : cap / 1000 * 1000;
 }
 
+// Every device the catalogue names decodes 8-bit 4:2:0 only, while ffmpeg
+// would keep a 10-bit, 4:2:2 or 4:4:4 source's format whenever the encoder
+// takes it. Video is limited range; JPEG pictures are full range by nature.
+// A size left to the source is rounded down to what 4:2:0 (even sides) and
+// RealVideo (sides in steps of 4) can take.
+void UsePlayablePictureFormat(VideoSettings& video) {
+  const bool jpeg = video.encoder == "mjpeg";
+  std::string scale = "scale=";
+  if (video.size.empty()) {
+    const std::string step = video.encoder == "rv20" ? "4" : "2";
+    scale += "trunc(iw/" + step + ")*" + step + ":trunc(ih/" + step + ")*" + step + ":";
+  }
+  video.filter = scale + (jpeg ? "out_range=pc,format=yuvj420p" : "out_range=tv,format=yuv420p");
+}
+
+// "640x480" -> 640, 480; false for anything else.
+bool ReadSize(const std::string& text, int& width, int& height) {
+  char* end = nullptr;
+  const long w = std::strtol(text.c_str(), &end, 10);
+  if (*end != 'x') return false;
+  const long h = std::strtol(end + 1, &end, 10);
+  if (*end != '\0' || w <= 0 || h <= 0) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
+std::string LevelText(int idc) { return std::to_string(idc / 10) + "." + std::to_string(idc % 10); }
+
+// The picture as it will be written: the size and rate asked for, or the
+// source's own where the converter leaves them to it.
+bool OutputPicture(const VideoSettings& video, const SourceFacts& source, int& width, int& height,
+                   double& rate) {
+  rate = video.frameRate.empty() ? source.frameRate : std::atof(video.frameRate.c_str());
+  if (!video.size.empty()) return ReadSize(video.size, width, height);
+  width = source.width;
+  height = source.height;
+  return width > 0 && height > 0;
+}
+
+void UseH264Profile(VideoSettings& video, const SourceFacts& source, Notices& notices) {
+  int width = 0, height = 0;
+  double rate = 0;
+  if (!OutputPicture(video, source, width, height, rate)) return;  // ffmpeg will say why
+  const H264Profile chosen = ChooseH264Profile(width, height, rate);
+  video.profile = chosen.profile;
+  video.level = LevelText(chosen.level);
+  Note(notices, std::string("H.264 profile -> ") + chosen.shownName + " level " + video.level +
+                    " (frame size " + std::to_string(width) + "x" + std::to_string(height) + ")");
+  if (video.bitrate > chosen.maxBitRate) {
+    Note(notices, "video bit rate " + FormatBitRate(video.bitrate) + " -> " +
+                      FormatBitRate(chosen.maxBitRate) + " (the most H.264 level " + video.level +
+                      " allows)");
+    video.bitrate = chosen.maxBitRate;
+  }
+  // The average alone leaves the peaks free; the level bounds them too.
+  video.maxRate = chosen.maxBitRate;
+  video.bufferSize = chosen.bufferBits;
+}
+
 }  // namespace
 
 std::string TargetOf(const VideoSettings& video) {
@@ -89,12 +150,18 @@ std::string TargetOf(const VideoSettings& video) {
   return *(found + 1);
 }
 
-void ApplyVideoRules(VideoSettings& video, OutputSettings& output, Notices& notices) {
+void ApplyVideoRules(VideoSettings& video, OutputSettings& output, const SourceFacts& source,
+                     Notices& notices) {
   const std::string target = TargetOf(video);
   KeepFormatAgainstTarget(target, output, notices);
-  if (WritesDv(video, target)) FitDvSize(video, target, notices);
+  if (WritesDv(video, target)) {
+    FitDvSize(video, target, notices);  // DV fixes its own picture format
+  } else {
+    UsePlayablePictureFormat(video);
+  }
   WriteWindowsMediaAsAsf(video, output, notices);
   if (output.container.kind == K::RealMedia) CapForRealMedia(video, notices);
+  if (video.encoder == "libx264") UseH264Profile(video, source, notices);
 }
 
 }  // namespace orva::encoder
