@@ -177,7 +177,7 @@ TEST(EncodePlanTest, DvTakesOnlyItsOwnSizesAndStereo) {
                                 "-acodec pcm_s16le -ar 48000 -ac 1 o.dv");
   EXPECT_EQ(ValueOf(dv, "-s"), "720x576");
   EXPECT_EQ(ValueOf(dv, "-ac"), "2");
-  EXPECT_EQ(ValueOf(dv, "-af"), "aresample=async=1:first_pts=0");
+  EXPECT_EQ(ValueOf(dv, "-af"), "aresample=async=1:first_pts=0,apad");
   EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec dvvideo -target ntsc-dv -s 480x320 -acodec pcm_s16le o.dv"), "-s"),
             "720x480");
 }

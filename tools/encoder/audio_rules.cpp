@@ -172,9 +172,11 @@ void ApplyAudioRules(AudioSettings& audio, const OutputSettings& output, Notices
   FitSampleRate(audio, notices);
   FitBitRate(audio, notices);
   if (output.container.kind == K::Dv) {
-    // The DV muxer needs audio for every frame from the first on; fill
-    // timestamp gaps of the source and a late start of its audio.
-    audio.extras.insert(audio.extras.end(), {"-af", "aresample=async=1:first_pts=0"});
+    // The DV muxer needs audio for every frame and drops the picture where
+    // there is none: fill gaps and a late start of the source's audio, and
+    // pad it with silence to the end of the picture.
+    audio.extras.insert(audio.extras.end(),
+                        {"-af", "aresample=async=1:first_pts=0,apad", "-shortest"});
   }
 }
 
