@@ -49,6 +49,9 @@ const Conversion kConversions[] = {
     {"Flac", 11502, {}, false, 2},
 };
 
+// Names the conversion in test listings instead of its bytes.
+void PrintTo(const Conversion& conversion, std::ostream* out) { *out << conversion.name; }
+
 constexpr const char* kSuccess = "Success!";
 
 bool IsDv(const Conversion& conversion) { return conversion.profileId == 11103; }
