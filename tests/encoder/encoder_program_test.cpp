@@ -17,14 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-std::string Mpeg4Command(const std::string& source, const std::string& output) {
-  return Quoted(EncoderProgram()) + " -i " + Quoted(source) +
-         " -y -vcodec mpeg4 -s 320x240 -b 640K -r 29.97 -acodec libvo_aacenc -ab 128K -ar 48000 -ac 2 " +
-         Quoted(output);
-}
-
 // True when a running process's command line mentions `text`.
 bool ProcessMentions(const std::string& text) {
   for (const auto& entry : fs::directory_iterator("/proc")) {

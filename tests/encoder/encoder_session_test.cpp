@@ -15,14 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-std::string Mpeg4Command(const std::string& source, const std::string& output) {
-  return Quoted(EncoderProgram()) + " -i " + Quoted(source) +
-         " -y -vcodec mpeg4 -s 320x240 -b 640K -r 29.97 -acodec libvo_aacenc -ab 128K -ar 48000 -ac 2 " +
-         Quoted(output);
-}
-
 // A clip whose picture data is damaged all through, so that the decoder
 // warns about nearly every frame while the conversion goes on.
 bool MakeDamagedClip(const std::string& path) {

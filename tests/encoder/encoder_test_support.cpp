@@ -126,4 +126,12 @@ bool DecodesCleanly(const std::string& path) {
   return decode.exitCode == 0 && decode.output.empty();
 }
 
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string Mpeg4Command(const std::string& source, const std::string& output) {
+  return Quoted(EncoderProgram()) + " -i " + Quoted(source) +
+         " -y -vcodec mpeg4 -s 320x240 -b 640K -r 29.97 -acodec libvo_aacenc -ab 128K -ar 48000 -ac 2 " +
+         Quoted(output);
+}
+
 }  // namespace orva::encoder::test

@@ -15,6 +15,11 @@ using TempFolder = orva::test::ScratchFolder;
 
 std::string EncoderProgram();  // the built cv.dat
 
+// `text` in double quotes, as a command-line item.
+std::string Quoted(const std::string& text);
+// The converter's command line for a small MPEG-4 + AAC conversion.
+std::string Mpeg4Command(const std::string& source, const std::string& output);
+
 struct ChildResult {
   int exitCode = -1;   // 128 + signal when a signal ended it
   std::string output;  // stdout and stderr as received
