@@ -11,6 +11,7 @@
 #include <sstream>
 #include <thread>
 
+#include "running_processes.h"
 #include "cli_test_support.h"
 
 namespace orva::test {
@@ -206,15 +207,7 @@ TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
   EXPECT_TRUE(Contains(result.err, "stopped"));
 }
 
-// True when a running process's command line mentions `text`.
-bool ProcessMentions(const std::string& text) {
-  for (const auto& entry : fs::directory_iterator("/proc")) {
-    std::ifstream file(entry.path() / "cmdline");
-    const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (line.find(text) != std::string::npos) return true;
-  }
-  return false;
-}
+using orva::test::ProcessMentions;
 
 bool GoneSoon(const std::string& text) {
   for (int i = 0; i < 100 && ProcessMentions(text); ++i) std::this_thread::sleep_for(milliseconds(10));

@@ -9,6 +9,7 @@
 #include <regex>
 #include <thread>
 
+#include "running_processes.h"
 #include "encoder_test_support.h"
 #include "engine/process.h"
 
@@ -17,15 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// True when a running process's command line mentions `text`.
-bool ProcessMentions(const std::string& text) {
-  for (const auto& entry : fs::directory_iterator("/proc")) {
-    std::ifstream file(entry.path() / "cmdline");
-    const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (line.find(text) != std::string::npos) return true;
-  }
-  return false;
-}
+using orva::test::ProcessMentions;
 
 bool WaitUntilGone(const std::string& text) {
   for (int i = 0; i < 200 && ProcessMentions(text); ++i) {

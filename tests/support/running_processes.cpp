@@ -1,0 +1,19 @@
+#include "running_processes.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace orva::test {
+
+bool ProcessMentions(const std::string& text) {
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", ignored)) {
+    std::ifstream file(entry.path() / "cmdline");
+    const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (line.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+}  // namespace orva::test
