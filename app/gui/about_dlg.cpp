@@ -8,6 +8,7 @@
 
 #include "app/gui/skin_style.h"
 #include "app/string_table.h"
+#include "resources/skin_paths.h"
 
 namespace orva {
 
@@ -17,7 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setStyleSheet(SkinDialogStyleSheet());
 
   auto* icon = new QLabel(this);
-  icon->setPixmap(QIcon(QStringLiteral(":/icons/orva-video-converter.svg")).pixmap(64, 64));
+  icon->setPixmap(QIcon(ProgramIconPath()).pixmap(64, 64));
   auto* name = new QLabel(QStringLiteral("<b>%1</b> %2").arg(title, QString::fromUtf8(LoadString(kStrVersion))), this);
   auto* notice = new QLabel(
       QStringLiteral("Converts video and audio files for phones, players and the web."), this);

@@ -2,10 +2,6 @@
 
 namespace orva {
 
-QColor SkinBodyColour() { return QColor(0x1E, 0x22, 0x2A); }
-QColor SkinTextColour() { return QColor(0xE6, 0xE9, 0xEF); }
-QColor SkinAccentColour() { return QColor(0x2B, 0xB3, 0xA3); }
-
 QString SkinWindowStyleSheet() {
   return QStringLiteral(R"(
 QTreeWidget {

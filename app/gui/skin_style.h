@@ -1,15 +1,10 @@
-// The skin's colours and the style of the standard widgets on the window
-// (the job list, the two combo boxes and the small dialogs).
+// The style of the standard widgets on the window (the job list, the two
+// combo boxes, menus) and of the small dialogs, in the skin's colours.
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 namespace orva {
-
-QColor SkinBodyColour();
-QColor SkinTextColour();
-QColor SkinAccentColour();
 
 QString SkinWindowStyleSheet();
 QString SkinDialogStyleSheet();

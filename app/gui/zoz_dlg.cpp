@@ -18,6 +18,7 @@
 #include "app/gui/first_paint_report.h"
 #include "app/gui/layout_table.h"
 #include "profiles/gui/profile_menu.h"
+#include "resources/skin_paths.h"
 #include "app/gui/skin_style.h"
 #include "app/program_pages.h"
 #include "app/string_table.h"
@@ -26,6 +27,7 @@
 #include "controls/gdip_button.h"
 #include "controls/preview_static.h"
 #include "controls/read_only_combo_box.h"
+#include "controls/skin_colours.h"
 #include "controls/skin_images.h"
 #include "controls/wx_static.h"
 #include "engine/media_probe.h"
@@ -74,7 +76,7 @@ constexpr int HiddenAtStart[] = {
 ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
   setAttribute(Qt::WA_DeleteOnClose, false);
-  setWindowIcon(QIcon(QStringLiteral(":/icons/orva-video-converter.svg")));
+  setWindowIcon(QIcon(ProgramIconPath()));
   RunStartup(options);
   preview_ = std::make_unique<PreviewController>(
       *this, startup_.programFolder + kPathSeparator + "py.dat");
@@ -125,8 +127,10 @@ void ZozDlg::RunStartup(const WindowOptions& options) {
 }
 
 void ZozDlg::LoadBackground() {
-  background_ = RenderSkinImage(kImgBackground, devicePixelRatioF());
-  const QImage plain = RenderSkinImage(kImgBackground, 1.0);
+  const qreal ratio = devicePixelRatioF();
+  background_ = RenderSkinImage(kImgBackground, ratio);
+  // The window's shape comes from the picture at its own pixel size.
+  const QImage plain = ratio == 1.0 ? background_ : RenderSkinImage(kImgBackground, 1.0);
   if (plain.isNull()) return;
   // Pixels of the key colour are outside the window: they are not drawn and
   // clicks on them reach whatever lies beneath. (A bitmap made from a mask
@@ -147,7 +151,7 @@ CwxStatic* ZozDlg::AddLabel(int id, const QString& text, int textFormat) {
   auto* label = new CwxStatic(id, this);
   label->setText(text);
   label->SetTextFormat(textFormat);
-  label->SetTextColor(SkinTextColour());
+  label->SetTextColor(QColor::fromRgb(kTextColour));
   controls_[id] = label;
   return label;
 }
@@ -304,7 +308,7 @@ void ZozDlg::paintEvent(QPaintEvent*) {
   if (!background_.isNull()) {
     painter.drawImage(QRect(0, 0, kWindowWidth, kWindowHeight), background_);
   } else {
-    painter.fillRect(rect(), SkinBodyColour());
+    painter.fillRect(rect(), QColor::fromRgb(kBodyColour));
   }
   ReportFirstPaintOnce();
 }

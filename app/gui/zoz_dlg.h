@@ -152,6 +152,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void OnDestinationChanged(int index);
   void OnDestinationActivated(int index);
   int FindDestination(const QString& folder, int from) const;
+  QString ChooseOutputFolder();
   int FindOrAppendDestination(const QString& folder);
   void SelectDestination(int index);
   void TakeOutputFolder(const QString& folder, bool save);

@@ -78,13 +78,21 @@ void ZozDlg::TakeOutputFolder(const QString& folder, bool save) {
   if (save && !outputFolder_.empty()) WriteTextFile(startup_.outpathPath.c_str(), outputFolder_);
 }
 
-void ZozDlg::OnBrowse() {
-  if (IsConverting()) return;
+// The folder chosen in the folder dialog, cleaned; empty when cancelled or
+// too long for the destination field.
+QString ZozDlg::ChooseOutputFolder() {
   const QString chosen =
       services_.chooseFolder(this, kChooseFolderTitle, QString::fromStdString(outputFolder_));
-  if (chosen.isEmpty()) return;
+  if (chosen.isEmpty()) return {};
   const QString folder = CleanFolder(chosen);
-  if (folder.toStdString().size() >= static_cast<std::size_t>(kOutputFolderCapacity)) return;
+  if (folder.toStdString().size() >= static_cast<std::size_t>(kOutputFolderCapacity)) return {};
+  return folder;
+}
+
+void ZozDlg::OnBrowse() {
+  if (IsConverting()) return;
+  const QString folder = ChooseOutputFolder();
+  if (folder.isEmpty()) return;
   SelectDestination(FindOrAppendDestination(folder));
   TakeOutputFolder(folder, true);
 }
@@ -114,9 +122,8 @@ void ZozDlg::OnDestinationChanged(int index) {
 
 void ZozDlg::OnDestinationActivated(int index) {
   if (index != kBrowseEntry || IsConverting()) return;
-  const QString chosen =
-      services_.chooseFolder(this, kChooseFolderTitle, QString::fromStdString(outputFolder_));
-  if (chosen.isEmpty()) {
+  const QString folder = ChooseOutputFolder();
+  if (folder.isEmpty()) {
     int kept = kSameFolderEntry;
     if (!outputFolder_.empty()) {
       const int found = FindDestination(QString::fromStdString(outputFolder_), kFirstFolderEntry);
@@ -125,8 +132,6 @@ void ZozDlg::OnDestinationActivated(int index) {
     SelectDestination(kept);
     return;
   }
-  const QString folder = CleanFolder(chosen);
-  if (folder.toStdString().size() >= static_cast<std::size_t>(kOutputFolderCapacity)) return;
   const int entry = FindOrAppendDestination(folder);
   TakeOutputFolder(folder, false);
   // Selecting the entry is the selection change that keeps the folder.

@@ -105,8 +105,8 @@ void ZozDlg::AfterAdd(int previousCount) {
   SetOutputFolderOfAllJobs(TheJobList(), outputFolder_);
   if (TheJobList().count() <= previousCount) return;
   jobList_->clearSelection();
-  preview_->StopPreview();
   selectRow(previousCount);
+  // Ends any preview first, then loads the first new job paused.
   preview_->loadJobPaused(TheJobList().at(previousCount));
 }
 

@@ -34,6 +34,15 @@ void Fill(QComboBox* combo, OptionList list, int index) {
   FillComboFromOptionList(target, list, index);
 }
 
+// The codec entries' names, with the chosen one (the first when the index
+// lies outside) selected.
+template <typename Entry>
+void FillCodecNames(QComboBox* combo, const Entry* entries, int count, int chosen) {
+  const QSignalBlocker quiet(combo);
+  for (int i = 0; i < count; ++i) combo->addItem(QString::fromUtf8(entries[i].displayName));
+  combo->setCurrentIndex(chosen < count ? chosen : 0);
+}
+
 VideoCodecEntry& VideoEntry() { return currentProfile->videoCodecs[currentProfile->videoCodecIndex]; }
 AudioCodecEntry& AudioEntry() { return currentProfile->audioCodecs[currentProfile->audioCodecIndex]; }
 
@@ -88,22 +97,12 @@ CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
       combo(id)->setEnabled(false);
     }
   } else {
-    const QSignalBlocker quiet(videoCodec);
-    for (int i = 0; i < currentProfile->videoCodecCount; ++i) {
-      videoCodec->addItem(QString::fromUtf8(currentProfile->videoCodecs[i].displayName));
-    }
-    const int index = currentProfile->videoCodecIndex;
-    videoCodec->setCurrentIndex(index < currentProfile->videoCodecCount ? index : 0);
+    FillCodecNames(videoCodec, currentProfile->videoCodecs, currentProfile->videoCodecCount,
+                   currentProfile->videoCodecIndex);
     FillVideoOptions();
   }
-  {
-    const QSignalBlocker quiet(audioCodec);
-    for (int i = 0; i < currentProfile->audioCodecCount; ++i) {
-      audioCodec->addItem(QString::fromUtf8(currentProfile->audioCodecs[i].displayName));
-    }
-    const int index = currentProfile->audioCodecIndex;
-    audioCodec->setCurrentIndex(index < currentProfile->audioCodecCount ? index : 0);
-  }
+  FillCodecNames(audioCodec, currentProfile->audioCodecs, currentProfile->audioCodecCount,
+                 currentProfile->audioCodecIndex);
   FillAudioOptions();
 }
 
@@ -111,9 +110,7 @@ QComboBox* CProfileDlg::AddCombo(int id, int left, int top, int width, int heigh
   auto* combo = new QComboBox(this);
   combo->setGeometry(DluX(left), DluY(top), DluX(width), DluY(height));
   combo->setObjectName(QString::number(id));
-  combos_[comboCount_] = combo;
-  comboIds_[comboCount_] = id;
-  ++comboCount_;
+  combos_[id] = combo;
   connect(combo, &QComboBox::currentIndexChanged, this, [this, id](int index) { OnChanged(id, index); });
   return combo;
 }
@@ -128,10 +125,8 @@ void CProfileDlg::AddText(const QString& text, int left, int top, int width, int
 }
 
 QComboBox* CProfileDlg::combo(int id) const {
-  for (int i = 0; i < comboCount_; ++i) {
-    if (comboIds_[i] == id) return combos_[i];
-  }
-  return nullptr;
+  const auto found = combos_.find(id);
+  return found == combos_.end() ? nullptr : found->second;
 }
 
 QString CProfileDlg::profileName() const { return name_->text(); }

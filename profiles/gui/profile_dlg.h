@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <map>
 
 class QComboBox;
 class QLabel;
@@ -37,9 +38,7 @@ class CProfileDlg : public QDialog {
   void FillAudioOptions();
   void OnChanged(int id, int index);
 
-  QComboBox* combos_[11] = {};
-  int comboIds_[11] = {};
-  int comboCount_ = 0;
+  std::map<int, QComboBox*> combos_;
   QLabel* name_ = nullptr;
 };
 
