@@ -18,7 +18,7 @@ TEST_F(JobListWindow, FilesFromTheDialogAppearInItsOrderEachReady) {
   ZozDlg& window = OpenWindow();
   desktop_->fileAnswers = {{QString::fromStdString(Clip("b.mp4", 2)), QString::fromStdString(Clip("a.mkv", 1)),
                             QString::fromStdString(Clip("c.avi", 3))}};
-  window.OnAddFiles();
+  Click(IDC_ADD_FILE);
   ASSERT_EQ(Rows(), 3);
   EXPECT_EQ(Row(0, 0), "b");
   EXPECT_EQ(Row(1, 0), "a");
@@ -35,17 +35,16 @@ TEST_F(JobListWindow, FilesFromTheDialogAppearInItsOrderEachReady) {
   EXPECT_EQ(std::string(TheJobList().at(2)->out_dir), videos_.path());
 
   // A second add makes its first file the current job.
-  window.AddDroppedFiles({QString::fromStdString(Clip("d.mp4", 1))});
+  Drop({QString::fromStdString(Clip("d.mp4", 1))});
   ASSERT_EQ(Rows(), 4);
   EXPECT_STREQ(window.currentJob()->name, "d");
   EXPECT_FALSE(window.jobListView()->topLevelItem(0)->isSelected());
 }
 
 TEST_F(JobListWindow, DroppedFilesMayComeFromSeveralFolders) {
-  ZozDlg& window = OpenWindow();
+  OpenWindow();
   ScratchFolder other;
-  window.AddDroppedFiles({QString::fromStdString(Clip("one.mp4", 1)),
-                          QString::fromStdString(Clip("two.mp4", 1, &other))});
+  Drop({QString::fromStdString(Clip("one.mp4", 1)), QString::fromStdString(Clip("two.mp4", 1, &other))});
   ASSERT_EQ(Rows(), 2);
   EXPECT_EQ(std::string(TheJobList().at(1)->dir), other.path() + "/");
 }
@@ -54,8 +53,8 @@ TEST_F(JobListWindow, FilesWithoutADurationAddNothingAndSayNothing) {
   ZozDlg& window = OpenWindow();
   media_.touch("notes.txt");
   ASSERT_TRUE(RunFfmpeg("-f lavfi -i color=c=red:size=32x32 -frames:v 1 " + media_.file("still.png")));
-  window.AddDroppedFiles({QString::fromStdString(media_.file("notes.txt")),
-                          QString::fromStdString(media_.file("still.png"))});
+  Drop({QString::fromStdString(media_.file("notes.txt")),
+        QString::fromStdString(media_.file("still.png"))});
   EXPECT_EQ(Rows(), 0);
   EXPECT_TRUE(window.jobListView()->isHidden());
   EXPECT_TRUE(desktop_->questions.empty());
@@ -63,17 +62,17 @@ TEST_F(JobListWindow, FilesWithoutADurationAddNothingAndSayNothing) {
 }
 
 TEST_F(JobListWindow, OversizedDropIsIgnoredWhole) {
-  ZozDlg& window = OpenWindow();
+  OpenWindow();
   QStringList many;
   const QString clip = QString::fromStdString(Clip("a.mp4", 1));
   for (int i = 0; i < 1024; ++i) many << clip;
-  window.AddDroppedFiles(many);
+  Drop(many);
   EXPECT_EQ(Rows(), 0);
 }
 
 TEST_F(JobListWindow, TrimmedRowShowsItsRangeAndLength) {
   ZozDlg& window = OpenWindow();
-  window.AddDroppedFiles({QString::fromStdString(Clip("clip.mp4", 30))});
+  Drop({QString::fromStdString(Clip("clip.mp4", 30))});
   JobItem& job = *TheJobList().at(0);
   const std::string fullSize = Row(0, 2);
   job.trim_begin = 10;
@@ -90,12 +89,12 @@ TEST_F(JobListWindow, DeletingRowsOneAndThreeOfFiveKeepsTheRestInOrder) {
   for (const char* name : {"r0", "r1", "r2", "r3", "r4"}) {
     files << QString::fromStdString(Clip(std::string(name) + ".mp4", 1));
   }
-  window.AddDroppedFiles(files);
+  Drop(files);
   ASSERT_EQ(Rows(), 5);
   window.jobListView()->clearSelection();
   window.jobListView()->topLevelItem(1)->setSelected(true);
   window.jobListView()->topLevelItem(3)->setSelected(true);
-  window.OnDeleteSelected();
+  Click(IDC_DELETE);
   ASSERT_EQ(Rows(), 3);
   EXPECT_EQ(Row(0, 0), "r0");
   EXPECT_EQ(Row(1, 0), "r2");
@@ -103,7 +102,7 @@ TEST_F(JobListWindow, DeletingRowsOneAndThreeOfFiveKeepsTheRestInOrder) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(TheJobList().at(i)->index, i);
   EXPECT_STREQ(TheJobList().at(1)->name, "r2");
 
-  window.OnClear();
+  Click(IDC_CLEAR);
   EXPECT_EQ(Rows(), 0);
   EXPECT_EQ(TheJobList().count(), 0);
   EXPECT_EQ(window.currentJob(), nullptr);
@@ -112,20 +111,20 @@ TEST_F(JobListWindow, DeletingRowsOneAndThreeOfFiveKeepsTheRestInOrder) {
 
 TEST_F(JobListWindow, RowClicksChooseTheCurrentJob) {
   ZozDlg& window = OpenWindow();
-  window.AddDroppedFiles({QString::fromStdString(Clip("a.mp4", 1)), QString::fromStdString(Clip("b.mp4", 1))});
-  window.OnRowClicked(1);
+  Drop({QString::fromStdString(Clip("a.mp4", 1)), QString::fromStdString(Clip("b.mp4", 1))});
+  ClickRow(1);
   EXPECT_STREQ(window.currentJob()->name, "b");
-  window.OnRowClicked(-1);
+  ClickRow(-1);
   EXPECT_STREQ(window.currentJob()->name, "b");
 }
 
 // The whole road: two files, Convert, two playable outputs.
 TEST_F(JobListWindow, ConvertsEveryRowIntoTheDestination) {
   ZozDlg& window = OpenWindow();
-  window.AddDroppedFiles({QString::fromStdString(Clip("first.mkv", 2)),
-                          QString::fromStdString(Clip("second.mkv", 2))});
+  Drop({QString::fromStdString(Clip("first.mkv", 2)),
+        QString::fromStdString(Clip("second.mkv", 2))});
   ASSERT_EQ(Rows(), 2);
-  window.OnConvert();
+  Click(IDC_CONVERT);
   EXPECT_TRUE(WaitUntil([&] { return (window.uiState() & kUiConverting) == 0; }, 60000));
   EXPECT_EQ(Row(0, 3), "Success!");
   EXPECT_EQ(Row(1, 3), "Success!");
@@ -137,9 +136,9 @@ TEST_F(JobListWindow, ConvertsEveryRowIntoTheDestination) {
 
 TEST_F(JobListWindow, AFailedJobSaysWhyInItsStatusTooltip) {
   ZozDlg& window = OpenWindow();
-  window.AddDroppedFiles({QString::fromStdString(Clip("a.mkv", 1))});
+  Drop({QString::fromStdString(Clip("a.mkv", 1))});
   std::filesystem::remove(program_.file("cv.dat"));
-  window.OnConvert();
+  Click(IDC_CONVERT);
   EXPECT_TRUE(WaitUntil([&] { return (window.uiState() & kUiConverting) == 0; }, 10000));
   EXPECT_EQ(Row(0, 3), "FATAL!");
   EXPECT_FALSE(window.jobListView()->topLevelItem(0)->toolTip(3).isEmpty());

@@ -103,7 +103,7 @@ TEST_F(MainWindow, SavedFolderThatIsGoneFallsBackToTheVideoFolder) {
 
 TEST_F(MainWindow, BrowseCancelledChangesNothing) {
   ZozDlg& window = OpenWindow();
-  window.OnBrowse();
+  Click(IDC_BROWSE);
   EXPECT_EQ(desktop_->folderDialogs, 1);
   EXPECT_EQ(window.outputFolder(), videos_.path());
   EXPECT_EQ(window.destinationCombo()->count(), 3);
@@ -113,13 +113,13 @@ TEST_F(MainWindow, BrowseCancelledChangesNothing) {
 TEST_F(MainWindow, BrowsingToAListedFolderSelectsItsEntry) {
   ZozDlg& window = OpenWindow();
   desktop_->folderAnswers = {QString::fromStdString(media_.path()), QString::fromStdString(videos_.path() + "/")};
-  window.OnBrowse();
+  Click(IDC_BROWSE);
   EXPECT_EQ(window.destinationCombo()->count(), 4);
   EXPECT_EQ(window.destinationCombo()->currentIndex(), 3);
   EXPECT_EQ(window.outputFolder(), media_.path());
   EXPECT_EQ(ReadWholeFile(program_.file("outpath.dat").c_str()).value_or(""), media_.path());
 
-  window.OnBrowse();  // the video folder again, with a trailing separator
+  Click(IDC_BROWSE);  // the video folder again, with a trailing separator
   EXPECT_EQ(window.destinationCombo()->count(), 4);
   EXPECT_EQ(window.destinationCombo()->currentIndex(), 2);
   EXPECT_EQ(window.outputFolder(), videos_.path());
@@ -128,7 +128,7 @@ TEST_F(MainWindow, BrowsingToAListedFolderSelectsItsEntry) {
 TEST_F(MainWindow, SameFolderChoiceIsNotSavedSoARestartRestoresThePickedFolder) {
   ZozDlg& window = OpenWindow();
   desktop_->folderAnswers = {QString::fromStdString(media_.path())};
-  window.OnBrowse();
+  Click(IDC_BROWSE);
   window.destinationCombo()->setCurrentIndex(1);
   EXPECT_EQ(window.outputFolder(), "");
 

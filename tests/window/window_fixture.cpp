@@ -1,6 +1,10 @@
 #include "window_fixture.h"
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTreeWidget>
@@ -92,6 +96,45 @@ void WindowTest::CloseWindow() {
 }
 
 void WindowTest::UseEncoder(const std::string& program) { Link(program, program_.file("cv.dat")); }
+
+void WindowTest::Click(int controlId) {
+  QWidget* target = window_->control(controlId);
+  ASSERT_NE(target, nullptr) << controlId;
+  const QPointF centre = QRectF(target->rect()).center();
+  QMouseEvent press(QEvent::MouseButtonPress, centre, target->mapToGlobal(centre), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, target->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  QCoreApplication::sendEvent(target, &release);
+}
+
+void WindowTest::ClickRow(int row) {
+  QTreeWidget* list = window_->jobListView();
+  window_->show();
+  QWidget* viewport = list->viewport();
+  const QPoint where = row < 0 ? QPoint(10, viewport->height() - 5)
+                               : list->visualItemRect(list->topLevelItem(row)).center();
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(where), viewport->mapToGlobal(QPointF(where)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(where), viewport->mapToGlobal(QPointF(where)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(viewport, &press);
+  QCoreApplication::sendEvent(viewport, &release);
+}
+
+void WindowTest::Drop(const QStringList& paths) {
+  QMimeData files;
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+  files.setUrls(urls);
+  const QPoint where(200, 200);
+  QDragEnterEvent enter(where, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window_.get(), &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(where), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window_.get(), &drop);
+}
 
 std::string WindowTest::Row(int row, int column) const {
   QTreeWidgetItem* item = window_->jobListView()->topLevelItem(row);

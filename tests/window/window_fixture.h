@@ -38,6 +38,13 @@ class WindowTest : public ::testing::Test {
   ZozDlg& OpenWindow();
   void CloseWindow();
 
+  // A left click on one of the window's controls, as the mouse gives it.
+  void Click(int controlId);
+  // A left click on a row of the job list (-1: below the rows).
+  void ClickRow(int row);
+  // Files dragged from a file manager and dropped on the window.
+  void Drop(const QStringList& paths);
+
   // The encoder the window runs: the real one unless a test picks another.
   void UseEncoder(const std::string& program);
 
