@@ -56,7 +56,10 @@ int CBitmapSlider::Limited(long long pos) const {
   return static_cast<int>(std::max<long long>(std::min<long long>(pos, maximum_), minimum_));
 }
 
+// While the button is held the fill stays where the pointer put it: the
+// release reports that place, not one the program set meanwhile.
 void CBitmapSlider::SetPos(int pos) {
+  if (dragging_) return;
   position_ = Limited(pos);
   update();
 }

@@ -26,7 +26,7 @@ class CBitmapSlider : public QWidget {
   void SetRange(int min, int max);
   int GetRangeMin() const { return minimum_; }
   int GetRangeMax() const { return maximum_; }
-  // Limited to the range; repaints.
+  // Limited to the range; repaints. Ignored while the button is held.
   void SetPos(int pos);
   int GetPos() const { return position_; }
   void SetPageSize(int page) { page_ = page; }

@@ -175,13 +175,16 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   record.audioDuration = MainAudioLength(report);
 }
 
+int CheckPassablePath(const char* path) {
+  if (std::strlen(path) >= static_cast<std::size_t>(kPathCapacity)) return kPathTooLong;
+  return std::strchr(path, '"') != nullptr ? kPathHoldsQuote : kPathPassable;
+}
+
 namespace {
 
 // Runs the probe on `path` with `runner` and reads its report into `record`.
 int RunProbe(ToolRunner& runner, ProbeRecord& record, const char* path, const KeepWaiting& keepWaiting) {
-  // A path that does not fit, or holds a double quote, would make the probe
-  // measure some other file.
-  if (std::strlen(path) >= sizeof record.inputPath || std::strchr(path, '"') != nullptr) return kProbeNoDuration;
+  if (CheckPassablePath(path) != kPathPassable) return kProbeNoDuration;
   std::snprintf(record.inputPath, sizeof record.inputPath, "%s", path);
 
   ClearToolRunner(runner);

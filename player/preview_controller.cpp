@@ -157,9 +157,11 @@ void PreviewController::endPlayback() {
   RefreshPlayerDisplay(true);
 }
 
+// The clock shows the position the player last reported, never a count of
+// ticks: ticks are lost and restarted with every pause, the reports are not.
 void PreviewController::onPlayClockTimer() {
   if (!loaded_ || !playing_) return;
-  if (clock_seconds_ < INT_MAX) ++clock_seconds_;
+  clock_seconds_ = WholeSeconds(launch_.current_time);
   RefreshPlayerDisplay(false);
 }
 

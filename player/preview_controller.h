@@ -56,7 +56,8 @@ class PreviewController {
 
   // The 50 ms watch: reads the player's reports, notices its end.
   void onPlayerWatchTimer();
-  // The 1 s clock: one more second played.
+  // The 1 s clock: the time label and the seek slider show the position the
+  // player reported last.
   void onPlayClockTimer();
 
   // Time label and seek slider, and with `withRange` the begin/end labels.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 
 namespace orva {
@@ -16,13 +17,27 @@ QString ChooseFolderWithDialog(QWidget* owner, const QString& title, const QStri
 
 QStringList ChooseFilesWithDialog(QWidget* owner) { return QFileDialog::getOpenFileNames(owner); }
 
+// The question that is open, if any.
+QPointer<QMessageBox>& OpenQuestion() {
+  static QPointer<QMessageBox> open;
+  return open;
+}
+
 bool AskWithMessageBox(QWidget* owner, const QString& text, const QString& caption, bool topmost) {
   QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
   if (topmost) {
     box.setIcon(QMessageBox::Warning);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
   }
-  return box.exec() == QMessageBox::Yes;
+  const QPointer<QMessageBox> outer = OpenQuestion();
+  OpenQuestion() = &box;
+  const bool yes = box.exec() == QMessageBox::Yes;
+  OpenQuestion() = outer;
+  return yes;
+}
+
+void DismissOpenQuestion() {
+  if (OpenQuestion()) OpenQuestion()->done(QMessageBox::No);
 }
 
 void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption) {
@@ -44,6 +59,7 @@ WindowServices DesktopServices() {
   services.chooseFiles = ChooseFilesWithDialog;
   services.askYesNo = AskWithMessageBox;
   services.showMessage = ShowMessageBox;
+  services.dismissQuestion = DismissOpenQuestion;
   services.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
   services.videoFolder = UserVideoFolder;
   return services;

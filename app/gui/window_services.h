@@ -20,6 +20,9 @@ struct WindowServices {
   // true for Yes.
   std::function<bool(QWidget* owner, const QString& text, const QString& caption, bool topmost)> askYesNo;
   std::function<void(QWidget* owner, const QString& text, const QString& caption)> showMessage;
+  // Closes the open question as if No had been answered: what it asked
+  // about has gone.
+  std::function<void()> dismissQuestion;
   // Opens a folder in the file manager or a page in the browser; failures are silent.
   std::function<void(const QUrl& url)> openUrl;
   // The user's video folder, made when missing; empty when there is none.

@@ -118,12 +118,12 @@ ZozDlg::~ZozDlg() {
 
 void ZozDlg::RunStartup(const WindowOptions& options) {
   uiState_ = 0;
-  closingAllowed_ = false;
   startup_ = RunStartupDataSteps(options.programFolder, options.userConfigFolder,
                                  static_cast<std::int64_t>(std::time(nullptr)));
   outputFolder_ = startup_.outputFolder;
   StartWebCheck();
-  profileMenu_ = BuildProfileMenu(this, startup_.profilePath, [this](int id) { SelectProfileById(id); });
+  profileMenu_ = BuildProfileMenu(this, startup_.profilePath,
+                                  [this](int id) { commands_.Run([this, id] { SelectProfileById(id); }); });
 }
 
 void ZozDlg::LoadBackground() {
@@ -202,28 +202,40 @@ void ZozDlg::ApplyLayoutTable() {
   }
 }
 
+std::function<void()> ZozDlg::Command(void (ZozDlg::*member)()) {
+  return [this, member] { commands_.Run([this, member] { (this->*member)(); }); };
+}
+
+std::function<void()> ZozDlg::Command(std::function<void()> command) {
+  return [this, command = std::move(command)] { commands_.Run(command); };
+}
+
 void ZozDlg::SetUpButtons() {
-  connect(button(IDC_ADD_FILE), &QAbstractButton::clicked, this, &ZozDlg::OnAddFiles);
-  connect(button(IDC_DELETE), &QAbstractButton::clicked, this, &ZozDlg::OnDeleteSelected);
-  connect(button(IDC_CLEAR), &QAbstractButton::clicked, this, &ZozDlg::OnClear);
-  connect(button(IDC_EDIT_PROFILE), &QAbstractButton::clicked, this, &ZozDlg::OnEditProfile);
-  connect(button(IDC_BROWSE), &QAbstractButton::clicked, this, &ZozDlg::OnBrowse);
-  connect(button(IDC_OPEN_FOLDER), &QAbstractButton::clicked, this, &ZozDlg::OnOpenFolder);
-  connect(button(IDC_CONVERT), &QAbstractButton::clicked, this, &ZozDlg::OnConvert);
-  connect(button(IDC_STOP_CONVERT), &QAbstractButton::clicked, this, &ZozDlg::OnStopConvert);
+  connect(button(IDC_ADD_FILE), &QAbstractButton::clicked, this, Command(&ZozDlg::OnAddFiles));
+  connect(button(IDC_DELETE), &QAbstractButton::clicked, this, Command(&ZozDlg::OnDeleteSelected));
+  connect(button(IDC_CLEAR), &QAbstractButton::clicked, this, Command(&ZozDlg::OnClear));
+  connect(button(IDC_EDIT_PROFILE), &QAbstractButton::clicked, this, Command(&ZozDlg::OnEditProfile));
+  connect(button(IDC_BROWSE), &QAbstractButton::clicked, this, Command(&ZozDlg::OnBrowse));
+  connect(button(IDC_OPEN_FOLDER), &QAbstractButton::clicked, this, Command(&ZozDlg::OnOpenFolder));
+  connect(button(IDC_CONVERT), &QAbstractButton::clicked, this, Command(&ZozDlg::OnConvert));
+  connect(button(IDC_STOP_CONVERT), &QAbstractButton::clicked, this, Command(&ZozDlg::OnStopConvert));
   connect(button(IDC_MINIMISE), &QAbstractButton::clicked, this, &QWidget::showMinimized);
   connect(button(IDC_CLOSE), &QAbstractButton::clicked, this, &QWidget::close);
-  connect(button(IDC_HOME), &QAbstractButton::clicked, this, [this] { OpenConfiguredPage(kStrHomePage); });
+  connect(button(IDC_HOME), &QAbstractButton::clicked, this,
+          Command([this] { OpenConfiguredPage(kStrHomePage); }));
   connect(button(IDC_HELP), &QAbstractButton::clicked, this,
-          [this] { OpenConfiguredPage(kStrProductPage); });
+          Command([this] { OpenConfiguredPage(kStrProductPage); }));
+  // A page button without a page to open would do nothing: it is not shown.
+  button(IDC_HOME)->setVisible(!ProgramPageAddress(kStrHomePage).empty());
+  button(IDC_HELP)->setVisible(!ProgramPageAddress(kStrProductPage).empty());
 }
 
 void ZozDlg::SetUpLabels() {
   for (int id : {IDC_HOME_LINK, IDC_HELP_LINK}) static_cast<CwxStatic*>(control(id))->SetLink(true);
   connect(static_cast<CwxStatic*>(control(IDC_HOME_LINK)), &CwxStatic::clicked, this,
-          [this] { OpenConfiguredPage(kStrHomePage); });
+          Command([this] { OpenConfiguredPage(kStrHomePage); }));
   connect(static_cast<CwxStatic*>(control(IDC_HELP_LINK)), &CwxStatic::clicked, this,
-          [this] { OpenConfiguredPage(kStrProductPage); });
+          Command([this] { OpenConfiguredPage(kStrProductPage); }));
 }
 
 void ZozDlg::SetUpJobList() {
@@ -332,7 +344,7 @@ void ZozDlg::contextMenuEvent(QContextMenuEvent* event) {
   const QString text = QString::fromUtf8(LoadString(kStrAboutMenu));
   if (text.isEmpty()) return;
   QMenu menu(this);
-  menu.addAction(text, this, &ZozDlg::ShowAboutBox);
+  menu.addAction(text, this, Command(&ZozDlg::ShowAboutBox));
   menu.exec(event->globalPos());
 }
 
@@ -341,20 +353,38 @@ void ZozDlg::ShowAboutBox() {
   about.exec();
 }
 
+// Closing is a command like the others: asked for inside another command's
+// wait, it comes after that command.
 void ZozDlg::closeEvent(QCloseEvent* event) {
+  if (closingAllowed_) return event->accept();
+  event->ignore();
+  if (commands_.busy()) {
+    commands_.Run([this] {
+      if (ReadyToClose()) close();
+    });
+    return;
+  }
+  bool ready = false;
+  commands_.Run([this, &ready] { ready = ReadyToClose(); });
+  if (ready) event->accept();
+}
+
+// Asks before ending a running conversion. A run that ends while the
+// question is open takes the question with it: its answer would act on a
+// run that is gone, and the window stays.
+bool ZozDlg::ReadyToClose() {
   if (IsConverting()) {
-    if (!services_.askYesNo(this, QString::fromUtf8(LoadString(kStrStopFirst)), QStringLiteral("!Waring!"),
-                            true)) {
-      closingAllowed_ = false;
-      event->ignore();
-      return;
-    }
+    closeQuestionOpen_ = true;
+    const bool stop = services_.askYesNo(this, QString::fromUtf8(LoadString(kStrStopFirst)),
+                                         QStringLiteral("!Waring!"), true);
+    closeQuestionOpen_ = false;
+    if (!stop || !IsConverting()) return false;
     AbandonConversion();
   }
   preview_->StopPreview();
   EndWebCheck();
   closingAllowed_ = true;
-  event->accept();
+  return true;
 }
 
 // Closing the window while converting ends the encoder and waits for it, so

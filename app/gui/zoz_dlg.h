@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/gui/command_queue.h"
 #include "app/gui/control_ids.h"
 #include "app/gui/window_services.h"
 #include "app/startup_data.h"
@@ -48,8 +49,10 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   ZozDlg(const WindowOptions& options, WindowServices services, QWidget* parent = nullptr);
   ~ZozDlg() override;
 
-  // Commands, as the buttons, the menus and the drop run them.
+  // Commands, as the buttons, the menus and the drop run them. The window's
+  // controls run them through its command queue: one at a time.
   void OnAddFiles();
+  // Queued like a click: files dropped or named on the command line.
   void AddDroppedFiles(const QStringList& paths);
   void OnDeleteSelected();
   void OnClear();
@@ -143,6 +146,10 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void SetUpSliders();
   void LoadBackground();
 
+  // A control's command, run through the command queue.
+  std::function<void()> Command(void (ZozDlg::*member)());
+  std::function<void()> Command(std::function<void()> command);
+
   CGdipButton* AddButton(int id, int imageId);
   CGdipButton* button(int id) const;
   CwxStatic* label(int id) const;
@@ -150,7 +157,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
 
   // Destination.
   void OnDestinationChanged(int index);
-  void OnDestinationActivated(int index);
+  void TakeDestinationEntry(int index);
   int FindDestination(const QString& folder, int from) const;
   QString ChooseOutputFolder();
   int FindOrAppendDestination(const QString& folder);
@@ -163,20 +170,24 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void AfterAdd(int previousCount);
   void RefreshProfileSummary();
 
+  bool ReadyToClose();
   void AbandonConversion();
   void SetUpPreview();
   void StartWebCheck();
   void OnWebCheckTimer();
+  void OfferNewVersion();
   void EndWebCheck();
   void SeekToTrimBound(int labelId);
   bool IsConverting() const { return (uiState_ & kUiConverting) != 0; }
   void OpenConfiguredPage(int stringId);
 
   WindowServices services_;
+  CommandQueue commands_;
   StartupData startup_;
   std::string outputFolder_;
   int uiState_ = 0;
   bool closingAllowed_ = false;
+  bool closeQuestionOpen_ = false;
   bool updatingDestination_ = false;
 
   QImage background_;

@@ -55,7 +55,10 @@ void ZozDlg::setSummary(const std::string& text) {
 
 void ZozDlg::setProgressPosition(int position) { progress_->setValue(position); }
 
-void ZozDlg::setConverting(bool converting) { SetUiState(kUiConverting, converting); }
+void ZozDlg::setConverting(bool converting) {
+  SetUiState(kUiConverting, converting);
+  if (!converting && closeQuestionOpen_ && services_.dismissQuestion) services_.dismissQuestion();
+}
 
 bool ZozDlg::askIgnoreNotWritable(const std::string& folder) {
   const QString text = QString::fromUtf8(LoadString(kStrNotWritable)) + QLatin1Char('\n') +

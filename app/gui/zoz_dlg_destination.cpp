@@ -46,7 +46,6 @@ void ZozDlg::SetUpDestinationCombo() {
   }
   updatingDestination_ = false;
   connect(destination_, &QComboBox::currentIndexChanged, this, &ZozDlg::OnDestinationChanged);
-  connect(destination_, &QComboBox::activated, this, &ZozDlg::OnDestinationActivated);
 }
 
 int ZozDlg::FindDestination(const QString& folder, int from) const {
@@ -97,48 +96,28 @@ void ZozDlg::OnBrowse() {
   TakeOutputFolder(folder, true);
 }
 
+// Choosing "Browse..." in the list (mouse or keyboard) changes the
+// selection; that change opens the folder dialog. The list shows the
+// current destination again first: "Browse..." never stays selected.
 void ZozDlg::OnDestinationChanged(int index) {
   if (updatingDestination_) return;
-  if (IsConverting()) {
+  commands_.Run([this, index] { TakeDestinationEntry(index); });
+}
+
+void ZozDlg::TakeDestinationEntry(int index) {
+  if (index == kBrowseEntry || IsConverting()) {
     // The destination cannot change under a running conversion.
     const int kept = outputFolder_.empty() ? kSameFolderEntry
                                            : FindDestination(QString::fromStdString(outputFolder_), kFirstFolderEntry);
     SelectDestination(kept < 0 ? kSameFolderEntry : kept);
+    if (index == kBrowseEntry) OnBrowse();
     return;
   }
+  if (destination_->currentIndex() != index) return;  // changed again since
   if (index == kSameFolderEntry) {
     TakeOutputFolder({}, false);
   } else if (index >= kFirstFolderEntry) {
     TakeOutputFolder(destination_->itemText(index), true);
-  } else if (index == kBrowseEntry) {
-    // "Browse..." never stays selected: the current destination is shown
-    // until a folder has been chosen.
-    const int current = outputFolder_.empty()
-                            ? kSameFolderEntry
-                            : FindDestination(QString::fromStdString(outputFolder_), kFirstFolderEntry + 1);
-    SelectDestination(current < 0 ? kSameFolderEntry : current);
-  }
-}
-
-void ZozDlg::OnDestinationActivated(int index) {
-  if (index != kBrowseEntry || IsConverting()) return;
-  const QString folder = ChooseOutputFolder();
-  if (folder.isEmpty()) {
-    int kept = kSameFolderEntry;
-    if (!outputFolder_.empty()) {
-      const int found = FindDestination(QString::fromStdString(outputFolder_), kFirstFolderEntry);
-      if (found >= 0) kept = found;
-    }
-    SelectDestination(kept);
-    return;
-  }
-  const int entry = FindOrAppendDestination(folder);
-  TakeOutputFolder(folder, false);
-  // Selecting the entry is the selection change that keeps the folder.
-  if (destination_->currentIndex() == entry) {
-    TakeOutputFolder(folder, true);
-  } else {
-    destination_->setCurrentIndex(entry);
   }
 }
 

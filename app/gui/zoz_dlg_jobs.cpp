@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPersistentModelIndex>
 #include <QMouseEvent>
 #include <QTreeWidget>
 #include <algorithm>
@@ -33,6 +34,12 @@ QStringList LocalFiles(const QMimeData* mime) {
   return paths;
 }
 
+// Why a file's path cannot be passed on, as the user reads it.
+QString RefusalText(int check) {
+  return check == kPathTooLong ? QStringLiteral("the path is 260 bytes or longer")
+                               : QStringLiteral("the name holds a double quote");
+}
+
 }  // namespace
 
 void ZozDlg::OnAddFiles() {
@@ -43,8 +50,10 @@ void ZozDlg::OnAddFiles() {
 }
 
 void ZozDlg::AddDroppedFiles(const QStringList& paths) {
-  if (IsConverting() || paths.isEmpty() || paths.size() > kMaxDroppedFiles) return;
-  AddFiles(paths);
+  commands_.Run([this, paths] {
+    if (IsConverting() || paths.isEmpty() || paths.size() > kMaxDroppedFiles) return;
+    AddFiles(paths);
+  });
 }
 
 void ZozDlg::dragEnterEvent(QDragEnterEvent* event) {
@@ -59,21 +68,38 @@ void ZozDlg::dropEvent(QDropEvent* event) {
 }
 
 // Measures the files behind the wait dialog; rows appear in the order the
-// files were given, and a file the probe cannot measure is left out.
+// files were given, and a file the probe cannot measure is left out. Files
+// whose path cannot be passed to the converter are named in one message
+// after the add; files that are not media are left out silently.
 void ZozDlg::AddFiles(const QStringList& paths) {
   const int previousCount = TheJobList().count();
   std::vector<std::string> files;
   files.reserve(static_cast<std::size_t>(paths.size()));
-  for (const QString& path : paths) files.push_back(path.toStdString());
+  QStringList refused;
+  for (const QString& path : paths) {
+    std::string file = path.toStdString();
+    const int check = CheckPassablePath(file.c_str());
+    if (check == kPathPassable) {
+      files.push_back(std::move(file));
+    } else {
+      refused << path + QStringLiteral("\n    ") + RefusalText(check);
+    }
+  }
 
-  AddFilesWorker worker(std::move(files), ProbeRunner().programPath, DefaultProbeParallelism());
-  const auto takeJobs = [this, &worker] {
-    for (JobItem* job : worker.takeReadyJobs()) AppendJobRow(*job);
-  };
-  worker.start();
-  RunWithWaitDialog(this, worker, QString::fromUtf8(LoadString(kStrReadingFileInfo)), takeJobs);
-  takeJobs();
-  AfterAdd(previousCount);
+  if (!files.empty()) {
+    AddFilesWorker worker(std::move(files), ProbeRunner().programPath, DefaultProbeParallelism());
+    const auto takeJobs = [this, &worker] {
+      for (JobItem* job : worker.takeReadyJobs()) AppendJobRow(*job);
+    };
+    worker.start();
+    RunWithWaitDialog(this, worker, QString::fromUtf8(LoadString(kStrReadingFileInfo)), takeJobs);
+    takeJobs();
+    AfterAdd(previousCount);
+  }
+  if (!refused.isEmpty()) {
+    services_.showMessage(this, QStringLiteral("These files were not added:\n") + refused.join(QLatin1Char('\n')),
+                          QStringLiteral("Add Files"));
+  }
 }
 
 void ZozDlg::AppendJobRow(JobItem& job) {
@@ -110,11 +136,17 @@ void ZozDlg::AfterAdd(int previousCount) {
   preview_->loadJobPaused(TheJobList().at(previousCount));
 }
 
+// The rows selected when Delete was clicked go, even when a click during the
+// preview's stop changed the selection.
 void ZozDlg::OnDeleteSelected() {
   if (IsConverting()) return;
+  std::vector<const JobItem*> chosen;
+  for (QTreeWidgetItem* item : jobList_->selectedItems()) {
+    chosen.push_back(TheJobList().at(jobList_->indexOfTopLevelItem(item)));
+  }
   if ((uiState_ & kUiPreviewLoaded) != 0) preview_->StopPreview();
   std::vector<int> rows;
-  for (QTreeWidgetItem* item : jobList_->selectedItems()) rows.push_back(jobList_->indexOfTopLevelItem(item));
+  for (const JobItem* job : chosen) rows.push_back(job->index);
   std::sort(rows.rbegin(), rows.rend());
   for (int row : rows) {
     preview_->forgetJob(TheJobList().at(row));
@@ -141,7 +173,16 @@ void ZozDlg::OnRowClicked(int row) { preview_->onRowClick(row); }
 bool ZozDlg::eventFilter(QObject* watched, QEvent* event) {
   if (watched == jobList_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton) OnRowClicked(jobList_->indexAt(mouse->position().toPoint()).row());
+    if (mouse->button() == Qt::LeftButton) {
+      // Queued behind a running command, the click still means its row,
+      // wherever that row is by then; a row deleted meanwhile is no click.
+      const QPersistentModelIndex hit = jobList_->indexAt(mouse->position().toPoint());
+      const bool onRow = hit.isValid();
+      commands_.Run([this, hit, onRow] {
+        if (onRow && !hit.isValid()) return;
+        OnRowClicked(onRow ? hit.row() : -1);
+      });
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -18,16 +18,19 @@ void ZozDlg::SetUpPreview() {
   connect(&playerWatchTimer_, &QTimer::timeout, this, [this] { preview_->onPlayerWatchTimer(); });
   connect(&playClockTimer_, &QTimer::timeout, this, [this] { preview_->onPlayClockTimer(); });
 
-  connect(button(IDC_PLAY), &QAbstractButton::clicked, this, [this] { preview_->play(); });
-  connect(button(IDC_PAUSE), &QAbstractButton::clicked, this, [this] { preview_->pause(); });
-  connect(button(IDC_STOP_PLAY), &QAbstractButton::clicked, this, [this] { preview_->StopPreview(); });
-  connect(seekSlider_, &CBitmapSlider::moved, this, [this](int, int position) { preview_->onSeekSlider(position); });
+  connect(button(IDC_PLAY), &QAbstractButton::clicked, this, Command([this] { preview_->play(); }));
+  connect(button(IDC_PAUSE), &QAbstractButton::clicked, this, Command([this] { preview_->pause(); }));
+  connect(button(IDC_STOP_PLAY), &QAbstractButton::clicked, this, Command([this] { preview_->StopPreview(); }));
+  connect(seekSlider_, &CBitmapSlider::moved, this,
+          [this](int, int position) { commands_.Run([this, position] { preview_->onSeekSlider(position); }); });
   connect(volumeSlider_, &CBitmapSlider::moved, this,
-          [this](int, int position) { preview_->onVolumeSlider(position); });
-  connect(label(IDC_TRIM_BEGIN), &CwxStatic::clicked, this, [this] { preview_->setBeginFromPosition(); });
-  connect(label(IDC_TRIM_END), &CwxStatic::clicked, this, [this] { preview_->setEndFromPosition(); });
-  connect(label(IDC_TRIM_BEGIN), &CwxStatic::rightClicked, this, &ZozDlg::SeekToTrimBound);
-  connect(label(IDC_TRIM_END), &CwxStatic::rightClicked, this, &ZozDlg::SeekToTrimBound);
+          [this](int, int position) { commands_.Run([this, position] { preview_->onVolumeSlider(position); }); });
+  connect(label(IDC_TRIM_BEGIN), &CwxStatic::clicked, this, Command([this] { preview_->setBeginFromPosition(); }));
+  connect(label(IDC_TRIM_END), &CwxStatic::clicked, this, Command([this] { preview_->setEndFromPosition(); }));
+  for (int id : {IDC_TRIM_BEGIN, IDC_TRIM_END}) {
+    connect(label(id), &CwxStatic::rightClicked, this,
+            [this](int labelId) { commands_.Run([this, labelId] { SeekToTrimBound(labelId); }); });
+  }
   connect(previewArea_, &CPreviewStatic::painted, this, [this] { preview_->onPreviewPainted(); });
 
   // The player draws into the preview area's own window, at its size.

@@ -37,6 +37,11 @@ void ZozDlg::OnWebCheckTimer() {
   if (!webCheck_.Finished()) return;
   webCheckTimer_.stop();
   webCheck_.Join();
+  // The offer waits for a running command (an add measuring files) to end.
+  commands_.Run([this] { OfferNewVersion(); });
+}
+
+void ZozDlg::OfferNewVersion() {
   const UpdatePrompt prompt =
       DecideUpdatePrompt(ReadWholeFile(startup_.versionPath.c_str()), LoadString(kStrVersion));
   const std::string page = ProgramPageAddress(kStrProductPage);

@@ -62,6 +62,16 @@ TEST_F(SliderTest, ClickJumpsToThePointerThenReportsTheRelease) {
   EXPECT_EQ(events, (Events{"moving 1039 4980", "moved 1039 4980"}));
 }
 
+TEST_F(SliderTest, HeldFillIgnoresPositionsSetMeanwhile) {
+  QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(208, 4));
+  slider->SetPos(2900);  // the playing position arrives while the button is held
+  EXPECT_EQ(slider->GetPos(), 8286);
+  QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(208, 4));
+  EXPECT_EQ(events.back(), "moved 1039 8286");
+  slider->SetPos(2900);
+  EXPECT_EQ(slider->GetPos(), 2900);
+}
+
 TEST_F(SliderTest, ReleaseWithoutChangeStillReportsMoved) {
   slider->SetPos(0);
   QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(0, 4));

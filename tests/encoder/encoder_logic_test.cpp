@@ -221,5 +221,29 @@ TEST(ProgressFilterTest, EmitsWholeLinesWithCrAfterStats) {
   EXPECT_EQ(filter.flush(), "");
 }
 
+// A full disk: the cause comes first, statistics printed while ffmpeg ends
+// come after it.
+TEST(ProgressFilterTest, TheFailureReasonIsTheFirstErrorNotTheLastLine) {
+  ProgressFilter filter;
+  filter.feed("Stream mapping:\n  Stream #0:1 -> #0:0 (pcm_s16le (native) -> aac (native))\n"
+              "frame=  1 time=00:00:00.04 bitrate=1k\r"
+              "[mp4 @ 0x5581] av_interleaved_write_frame(): No space left on device\n"
+              "Error writing trailer of /out/.a.part-1.mp4: No space left on device\n"
+              "[aac @ 0x5582] Qavg: 61469.016\nConversion failed!\n");
+  EXPECT_EQ(filter.failureReason(), "[mp4 @ 0x5581] av_interleaved_write_frame(): No space left on device");
+  EXPECT_EQ(filter.lastMessage(), "[aac @ 0x5582] Qavg: 61469.016");
+
+  for (const char* cause : {"/in/a.avi: Permission denied", "/in/a.avi: Invalid data found when processing input"}) {
+    ProgressFilter other;
+    other.feed(std::string("Guessed Channel Layout for Input Stream #0.0 : mono\n") + cause +
+               "\n[aac @ 0x1] Qavg: 1.0\n");
+    EXPECT_EQ(other.failureReason(), cause);
+  }
+  // Without an error text the newest message still says why.
+  ProgressFilter plain;
+  plain.feed("Output #0, mp4\nsomething unusual happened\nConversion failed!\n");
+  EXPECT_EQ(plain.failureReason(), "something unusual happened");
+}
+
 }  // namespace
 }  // namespace orva::encoder

@@ -82,7 +82,7 @@ TEST(PreviewStartTest, PlayWithoutCurrentJobOrFocusedRowDoesNothing) {
 }
 
 TEST(PreviewPlayTest, PlayPauseAndStopSwitchStatesAndSendTheirCommands) {
-  PreviewFixture f;
+  PreviewFixture f("ct:0002.50");
   f.controller.onRowClick(0);
   const long pid = f.player.pid();
 
@@ -92,6 +92,9 @@ TEST(PreviewPlayTest, PlayPauseAndStopSwitchStatesAndSendTheirCommands) {
   EXPECT_TRUE(f.view.clockTimer);
   f.controller.play();  // already playing: nothing is sent
 
+  // Ticks are not counted: the clock shows what the player reported.
+  ASSERT_TRUE(WatchUntil(f.controller, [&] { return f.controller.currentTime() == 2.5; }));
+  f.controller.onPlayClockTimer();
   f.controller.onPlayClockTimer();
   f.controller.onPlayClockTimer();
   EXPECT_EQ(f.view.timeLabel, "00:00:02 / 00:02:00");

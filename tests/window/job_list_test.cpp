@@ -61,6 +61,27 @@ TEST_F(JobListWindow, FilesWithoutADurationAddNothingAndSayNothing) {
   EXPECT_EQ(window.currentJob(), nullptr);
 }
 
+TEST_F(JobListWindow, FilesWhosePathsCannotBePassedOnAreNamedInOneMessage) {
+  OpenWindow();
+  const std::string clip = Clip("plain.mp4", 1);
+  const std::string quoted = media_.file("say \"hi\".mp4");
+  const std::string deepFolder = media_.file(std::string(200, 'd'));
+  const std::string deep = deepFolder + "/" + std::string(60, 'f') + ".mp4";
+  std::filesystem::create_directories(deepFolder);
+  std::filesystem::copy_file(clip, quoted);
+  std::filesystem::copy_file(clip, deep);
+  media_.touch("notes.txt");
+  Drop({QString::fromStdString(clip), QString::fromStdString(quoted), QString::fromStdString(deep),
+        QString::fromStdString(media_.file("notes.txt"))});
+  EXPECT_EQ(Rows(), 1);
+  ASSERT_EQ(desktop_->questions.size(), 1u);
+  const QString message = desktop_->questions[0];
+  EXPECT_TRUE(message.startsWith("Add Files|These files were not added:\n")) << message.toStdString();
+  EXPECT_TRUE(message.contains(QString::fromStdString(quoted) + "\n    the name holds a double quote"));
+  EXPECT_TRUE(message.contains(QString::fromStdString(deep) + "\n    the path is 260 bytes or longer"));
+  EXPECT_FALSE(message.contains("notes.txt"));
+}
+
 TEST_F(JobListWindow, OversizedDropIsIgnoredWhole) {
   OpenWindow();
   QStringList many;

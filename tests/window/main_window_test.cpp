@@ -1,5 +1,8 @@
 // The main window: layout, state routine, destination, close question.
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTest>
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -137,32 +140,58 @@ TEST_F(MainWindow, SameFolderChoiceIsNotSavedSoARestartRestoresThePickedFolder) 
   EXPECT_EQ(restarted.destinationCombo()->currentText().toStdString(), media_.path());
 }
 
+// "Browse..." chosen in the open list, with the keyboard and with the mouse.
 TEST_F(MainWindow, ChoosingBrowseInTheListAsksForAFolder) {
   ZozDlg& window = OpenWindow();
+  window.show();
   QComboBox* combo = window.destinationCombo();
+  const auto openList = [&] {
+    QTest::mouseClick(combo, Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([&] { return combo->view()->isVisible(); }, 2000));
+  };
+
   // Cancelled: the current destination stays selected.
-  combo->setCurrentIndex(0);
-  emit combo->activated(0);
+  openList();
+  QTest::keyClick(combo->view(), Qt::Key_Home);
+  QTest::keyClick(combo->view(), Qt::Key_Return);
+  EXPECT_TRUE(WaitUntil([&] { return desktop_->folderDialogs == 1; }, 2000));
   EXPECT_EQ(combo->currentIndex(), 2);
   EXPECT_EQ(window.outputFolder(), videos_.path());
 
   desktop_->folderAnswers = {QString::fromStdString(media_.path())};
-  combo->setCurrentIndex(0);
-  emit combo->activated(0);
+  openList();
+  // The list ignores the release of the click that opened it for a moment.
+  WaitUntil([] { return false; }, QApplication::doubleClickInterval() + 100);
+  QAbstractItemView* list = combo->view();
+  const QPoint browse = list->visualRect(combo->model()->index(0, 0)).center();
+  QTest::mouseMove(list->viewport(), browse);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, browse);
+  EXPECT_TRUE(WaitUntil([&] { return desktop_->folderDialogs == 2; }, 2000));
   EXPECT_EQ(combo->currentText().toStdString(), media_.path());
+  EXPECT_EQ(window.outputFolder(), media_.path());
   EXPECT_EQ(ReadWholeFile(program_.file("outpath.dat").c_str()).value_or(""), media_.path());
 }
 
-TEST_F(MainWindow, HomeAndHelpOpenOnlyConfiguredPages) {
-  ZozDlg& window = OpenWindow();
+TEST_F(MainWindow, HomeAndHelpShowOnlyWithAPageToOpen) {
   qputenv("ORVA_HOME_URL", "");
-  static_cast<QAbstractButton*>(window.control(IDC_HOME))->click();
-  EXPECT_TRUE(desktop_->openedUrls.empty());
+  qputenv("ORVA_PRODUCT_URL", "");
+  ZozDlg& window = OpenWindow();
+  window.show();
+  EXPECT_FALSE(window.control(IDC_HOME)->isVisible());
+  EXPECT_FALSE(window.control(IDC_HELP)->isVisible());
+
   qputenv("ORVA_HOME_URL", "https://home.example/");
-  static_cast<QAbstractButton*>(window.control(IDC_HOME))->click();
+  qputenv("ORVA_PRODUCT_URL", "https://product.example/");
+  OpenWindow().show();
+  EXPECT_TRUE(window_->control(IDC_HOME)->isVisible());
+  EXPECT_TRUE(window_->control(IDC_HELP)->isVisible());
+  Click(IDC_HOME);
+  Click(IDC_HELP);
   qunsetenv("ORVA_HOME_URL");
-  ASSERT_EQ(desktop_->openedUrls.size(), 1u);
+  qunsetenv("ORVA_PRODUCT_URL");
+  ASSERT_EQ(desktop_->openedUrls.size(), 2u);
   EXPECT_EQ(desktop_->openedUrls[0].toString(), "https://home.example/");
+  EXPECT_EQ(desktop_->openedUrls[1].toString(), "https://product.example/");
 }
 
 TEST_F(MainWindow, ButtonsAnswerTheKeyboard) {
@@ -220,6 +249,32 @@ TEST_F(ClosingWhileConverting, YesEndsTheEncoderAndLeavesNoOutput) {
     ADD_FAILURE() << "left behind: " << entry.path();
   }
   EXPECT_EQ(leftovers, 0);
+}
+
+// The run ends while the close question is open: the question goes with it
+// and its answer does nothing.
+TEST_F(MainWindow, CloseQuestionEndsWithTheRunItAskedAbout) {
+  ZozDlg& window = OpenWindow();
+  window.show();
+  Drop({QString::fromStdString(Clip("short.mkv", 2))});
+  Click(IDC_CONVERT);
+  ASSERT_TRUE(window.uiState() & kUiConverting);
+  desktop_->yesNoAnswers = {true};
+  bool runEndedDuringQuestion = false;
+  desktop_->duringQuestion = [&] {
+    runEndedDuringQuestion = WaitUntil([&] { return (window.uiState() & kUiConverting) == 0; }, 60000);
+  };
+  Click(IDC_CLOSE);
+  EXPECT_TRUE(runEndedDuringQuestion);
+  EXPECT_TRUE(desktop_->questionDismissed);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(Row(0, 3), "Success!");
+  EXPECT_TRUE(std::filesystem::exists(videos_.file("short.mp4")));
+  // With no run the window closes without a question.
+  desktop_->duringQuestion = nullptr;
+  Click(IDC_CLOSE);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(desktop_->questions.size(), 1u);
 }
 
 }  // namespace

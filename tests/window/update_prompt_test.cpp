@@ -1,4 +1,6 @@
 // The offer of a newer version once the start's web check has ended.
+#include <QTreeWidget>
+
 #include "app/data_files.h"
 #include "window_fixture.h"
 
@@ -38,6 +40,26 @@ TEST_F(UpdatePromptWindow, OffersOnlyANewerVersionOfTheSameLength) {
 TEST_F(UpdatePromptWindow, NoProductPageNoOffer) {
   qputenv("ORVA_PRODUCT_URL", "");
   EXPECT_TRUE(QuestionsWith("1.7.30").empty());
+}
+
+// Files named at the start are measured first: the offer comes once the
+// add has ended, with the first new row selected and loaded.
+TEST_F(UpdatePromptWindow, OfferWaitsUntilTheAddHasEnded) {
+  WriteTextFile(program_.file("version").c_str(), "1.7.30");
+  const QString clip = QString::fromStdString(Clip("a.mp4", 1));
+  QStringList files;
+  for (int i = 0; i < 12; ++i) files << clip;
+  int rowsAtQuestion = -1;
+  bool selectedAtQuestion = false;
+  desktop_->duringQuestion = [&] {
+    rowsAtQuestion = Rows();
+    selectedAtQuestion = window_->currentJob() != nullptr &&
+                         window_->jobListView()->topLevelItem(0)->isSelected();
+  };
+  OpenWindow().AddDroppedFiles(files);
+  ASSERT_TRUE(WaitUntil([this] { return !desktop_->questions.empty(); }, 30000));
+  EXPECT_EQ(rowsAtQuestion, 12);
+  EXPECT_TRUE(selectedAtQuestion);
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "app/data_files.h"
 #include "app/job_item.h"
 #include "media_clip.h"
 #include "profiles/catalogue.h"
@@ -35,7 +37,9 @@ WindowServices ScriptedServices(std::shared_ptr<ScriptedDesktop> desktop) {
   };
   services.askYesNo = [desktop](QWidget*, const QString& text, const QString& caption, bool) {
     desktop->questions.push_back(caption + "|" + text);
-    if (desktop->yesNoAnswers.empty()) return false;
+    desktop->questionDismissed = false;
+    if (desktop->duringQuestion) desktop->duringQuestion();
+    if (desktop->questionDismissed || desktop->yesNoAnswers.empty()) return false;
     const bool answer = desktop->yesNoAnswers.front();
     desktop->yesNoAnswers.pop_front();
     return answer;
@@ -43,6 +47,7 @@ WindowServices ScriptedServices(std::shared_ptr<ScriptedDesktop> desktop) {
   services.showMessage = [desktop](QWidget*, const QString& text, const QString& caption) {
     desktop->questions.push_back(caption + "|" + text);
   };
+  services.dismissQuestion = [desktop] { desktop->questionDismissed = true; };
   services.openUrl = [desktop](const QUrl& url) { desktop->openedUrls.push_back(url); };
   services.videoFolder = [desktop] { return desktop->videoFolder; };
   return services;
@@ -77,6 +82,8 @@ WindowTest::WindowTest() {
 
 WindowTest::~WindowTest() {
   CloseWindow();
+  qunsetenv("ORVA_FAKE_PLAYER");
+  qunsetenv("ORVA_FAKE_PLAYER_DIR");
   TheJobList().freeAll();
 }
 
@@ -96,6 +103,43 @@ void WindowTest::CloseWindow() {
 }
 
 void WindowTest::UseEncoder(const std::string& program) { Link(program, program_.file("cv.dat")); }
+
+void WindowTest::UsePlayer(const std::string& script) {
+  Link(ORVA_FAKE_PLAYER, program_.file("py.dat"));
+  qputenv("ORVA_FAKE_PLAYER", QByteArray::fromStdString(script));
+  qputenv("ORVA_FAKE_PLAYER_DIR", QByteArray::fromStdString(player_.path()));
+}
+
+std::string WindowTest::PlayerRecord(const std::string& name) const {
+  return ReadWholeFile(player_.file(name).c_str()).value_or("");
+}
+
+namespace {
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
+}
+
+}  // namespace
+
+void WindowTest::WhenPlayerRecords(const std::string& name, const std::string& text, std::function<void()> clicks) {
+  const std::size_t before = Count(PlayerRecord(name), text);
+  auto* watch = new QTimer(window_.get());
+  watch->setInterval(5);
+  QObject::connect(watch, &QTimer::timeout, watch, [this, watch, name, text, before, clicks] {
+    if (Count(PlayerRecord(name), text) <= before) return;
+    watch->stop();
+    watch->deleteLater();
+    clicks();
+  });
+  watch->start();
+}
+
+void WindowTest::DuringPlayerStop(std::function<void()> clicks) {
+  WhenPlayerRecords("asked", "asked", std::move(clicks));
+}
 
 void WindowTest::Click(int controlId) {
   QWidget* target = window_->control(controlId);

@@ -22,6 +22,9 @@ struct ScriptedDesktop {
   std::deque<bool> yesNoAnswers;      // none left: No
   std::vector<QString> questions;     // "caption|text" of every question and message
   std::vector<QUrl> openedUrls;
+  // Runs while a question is open, as the question's own event loop would.
+  std::function<void()> duringQuestion;
+  bool questionDismissed = false;
   QString videoFolder;
   int folderDialogs = 0;
 };
@@ -47,6 +50,17 @@ class WindowTest : public ::testing::Test {
 
   // The encoder the window runs: the real one unless a test picks another.
   void UseEncoder(const std::string& program);
+  // The preview player: the fake player following `script` (see its
+  // source), recording into player_.
+  void UsePlayer(const std::string& script);
+  // What the fake player recorded in its file `name` ("input", "asked").
+  std::string PlayerRecord(const std::string& name) const;
+  // Runs `clicks` once, as soon as the preview player has been asked to end
+  // (while the window still waits for it to go).
+  void DuringPlayerStop(std::function<void()> clicks);
+  // Runs `clicks` once, as soon as the player's record `name` holds `text`
+  // once more than now.
+  void WhenPlayerRecords(const std::string& name, const std::string& text, std::function<void()> clicks);
 
   std::string Row(int row, int column) const;
   int Rows() const;
@@ -57,6 +71,7 @@ class WindowTest : public ::testing::Test {
   ScratchFolder user_;
   ScratchFolder media_;
   ScratchFolder videos_;
+  ScratchFolder player_;
   std::shared_ptr<ScriptedDesktop> desktop_ = std::make_shared<ScriptedDesktop>();
   std::unique_ptr<ZozDlg> window_;
 };

@@ -177,7 +177,7 @@ class Session {
   std::string failureText() const {
     if (!status_.known) return "the end of ffmpeg could not be seen";
     if (!status_.exited) return "ffmpeg was ended by signal " + std::to_string(status_.signal);
-    const std::string& reason = filter_.lastMessage();
+    const std::string& reason = filter_.failureReason();
     return reason.empty() ? "ffmpeg failed with status " + std::to_string(status_.code)
                           : "ffmpeg failed: " + reason;
   }

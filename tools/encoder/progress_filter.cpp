@@ -60,7 +60,23 @@ bool SaysNothing(const std::string& line) {
   return text.starts_with("Conversion failed") || text.starts_with("Last message repeated");
 }
 
+// Texts ffmpeg prints when something went wrong: the system's and its own
+// error texts, and the words its error messages start with.
+constexpr std::string_view kErrorTexts[] = {
+    "No space left on device", "Permission denied", "Invalid data found when processing input",
+    "No such file or directory", "Read-only file system", "Disk quota exceeded", "File too large",
+    "Input/output error", "Invalid argument", "Operation not permitted", "Cannot allocate memory",
+    "Broken pipe", "Error ", "error ", "Could not ", "could not ", "Unable to ", "Unknown encoder",
+};
+
 }  // namespace
+
+bool ReadsAsError(const std::string& line) {
+  for (std::string_view text : kErrorTexts) {
+    if (line.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
 
 std::string RewriteClockTimes(const std::string& line) {
   std::string result;
@@ -89,7 +105,10 @@ std::string ProgressFilter::emitLine(const std::string& line) {
     lastProgress_ = RewriteClockTimes(line) + '\r';
     return lastProgress_;
   }
-  if (!SaysNothing(line)) lastMessage_ = line;
+  if (!SaysNothing(line)) {
+    lastMessage_ = line;
+    if (firstError_.empty() && ReadsAsError(line)) firstError_ = line;
+  }
   // Only stats lines may say "time=": a message that happened to hold it
   // would be read as progress.
   std::string text = line;

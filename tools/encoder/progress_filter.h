@@ -10,6 +10,9 @@ namespace orva::encoder {
 // left as it is.
 std::string RewriteClockTimes(const std::string& line);
 
+// Whether one of ffmpeg's messages says that something went wrong.
+bool ReadsAsError(const std::string& line);
+
 // ffmpeg's stats line ("frame= ... time=..." or "size= ... time=...").
 bool IsStatsLine(const std::string& line);
 
@@ -33,12 +36,21 @@ class ProgressFilter {
   // did.
   const std::string& lastMessage() const { return lastMessage_; }
 
+  // ffmpeg's first message that reads as an error: the cause, where later
+  // lines (statistics printed while it ends) say nothing about it. Empty
+  // when none did.
+  const std::string& firstError() const { return firstError_; }
+
+  // Why ffmpeg failed: its first error, else its newest message.
+  const std::string& failureReason() const { return firstError_.empty() ? lastMessage_ : firstError_; }
+
  private:
   std::string emitLine(const std::string& line);
 
   std::string pending_;
   std::string lastProgress_;
   std::string lastMessage_;
+  std::string firstError_;
 };
 
 }  // namespace orva::encoder

@@ -7,9 +7,12 @@
 //   abort       crash                    stubborn  ignore SIGTERM and SIGINT
 //   helper      start a process of its own that ignores SIGTERM and sleeps;
 //               its id goes to ".../helper"
+//   linger:N    slow to end: an end request (SIGTERM or SIGINT) is noted in
+//               ".../asked" and obeyed N ms later
 // After the script it records its input until that is closed, then ends.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -54,6 +57,35 @@ void IgnoreEndRequests() {
   signal(SIGINT, SIG_IGN);
 }
 
+char askedPath[4096];
+int lingerMs = 0;
+volatile sig_atomic_t endAsked = 0;
+
+void EndNow(int) { _exit(0); }
+
+void EndLater(int) {
+  if (endAsked) return;
+  endAsked = 1;
+  const int fd = open(askedPath, O_WRONLY | O_CREAT | O_APPEND, 0644);
+  if (fd >= 0) {
+    const ssize_t ignored = write(fd, "asked\n", 6);
+    (void)ignored;
+    close(fd);
+  }
+  itimerval later{};
+  later.it_value.tv_sec = lingerMs / 1000;
+  later.it_value.tv_usec = (lingerMs % 1000) * 1000;
+  setitimer(ITIMER_REAL, &later, nullptr);
+}
+
+void Linger(int milliseconds) {
+  std::snprintf(askedPath, sizeof askedPath, "%s/asked", Folder().c_str());
+  lingerMs = milliseconds > 0 ? milliseconds : 1;
+  signal(SIGALRM, EndNow);
+  signal(SIGTERM, EndLater);
+  signal(SIGINT, EndLater);
+}
+
 void StartHelper() {
   const pid_t helper = fork();
   if (helper == 0) {
@@ -86,6 +118,8 @@ int main(int argc, char** argv) {
       std::abort();
     } else if (word == "stubborn") {
       IgnoreEndRequests();
+    } else if (word.rfind("linger:", 0) == 0) {
+      Linger(std::atoi(word.c_str() + 7));
     } else if (word == "helper") {
       StartHelper();
     }
