@@ -35,17 +35,22 @@ std::string ReadInstallTime(const std::string& path) {
   return content->substr(0, kInstallTimeCapacity - 1);
 }
 
-// A saved folder is used only while files can still be created in it; a text
-// too long for the destination field was not written by this program.
+// A saved folder is used only while files can still be created in it.
 std::string ReadSavedOutputFolder(const std::string& path) {
-  const auto content = ReadWholeFile(path.c_str());
-  if (!content || content->size() >= static_cast<std::size_t>(kOutputFolderCapacity)) return {};
-  if (content->find('\0') != std::string::npos) return {};
-  if (CheckWritableFolder(content->c_str()) != 0) return {};
-  return *content;
+  std::string folder = SavedOutputFolderText(ReadWholeFile(path.c_str()));
+  if (folder.empty() || CheckWritableFolder(folder.c_str()) != 0) return {};
+  return folder;
 }
 
 }  // namespace
+
+std::string SavedOutputFolderText(const std::optional<std::string>& content) {
+  // A text too long for the destination field, or holding a NUL, was not
+  // written by this program.
+  if (!content || content->size() >= static_cast<std::size_t>(kOutputFolderCapacity)) return {};
+  if (content->find('\0') != std::string::npos) return {};
+  return *content;
+}
 
 std::string DataFilePath(const std::string& folder, const char* name) {
   std::string path = folder;

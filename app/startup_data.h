@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orva {
@@ -33,6 +34,10 @@ struct StartupData {
 // silent: the fields keep their defaults.
 StartupData RunStartupDataSteps(const std::string& programFolder,
                                 const std::string& userConfigFolder, std::int64_t nowSeconds);
+
+// outpath.dat's content when it can be a folder this program saved, else
+// empty. Whether files can still be created there is tested apart.
+std::string SavedOutputFolderText(const std::optional<std::string>& content);
 
 // Path of a data file: folder, separator, name.
 std::string DataFilePath(const std::string& folder, const char* name);

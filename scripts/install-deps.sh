@@ -2,10 +2,12 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and quick when everything is already there.
 set -e
-# One package a line: the build, the window, the player, the tests.
+# One package a line: the build, the window, the player, the tests, and
+# clang with its runtimes for the fuzzers (g++ brings the sanitizers' own).
 PACKAGES="
 cmake ninja-build g++ pkg-config
 libgtest-dev
+clang libclang-rt-14-dev
 ffmpeg
 qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 libmpv-dev libx11-dev

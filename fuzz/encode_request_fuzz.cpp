@@ -1,0 +1,31 @@
+// The encoder program's inputs from outside: the probe's stream report of
+// the source, and the command line it is started with, turned into the
+// ffmpeg command. The bytes up to the first empty line are the report, the
+// lines after it the arguments.
+#include <cstdint>
+#include <string>
+
+#include "fuzz/fuzz_input.h"
+#include "tools/encoder/encode_plan.h"
+#include "tools/encoder/encode_request.h"
+#include "tools/encoder/ffmpeg_command.h"
+#include "tools/encoder/source_facts.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace orva::encoder;
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const std::size_t split = text.find("\n\n");
+  const std::string report = split == std::string::npos ? text : text.substr(0, split);
+  const SourceFacts source = ParseSourceReport(report);
+  if (split == std::string::npos) return 0;
+
+  const std::string rest = text.substr(split + 2);
+  EncodeRequest request;
+  std::string error;
+  const auto arguments = orva::fuzz::SplitAtNewlines(reinterpret_cast<const std::uint8_t*>(rest.data()), rest.size());
+  if (ParseEncodeRequest(arguments, request, error) != kParseOk) return 0;
+  EncodePlan plan;
+  if (PlanEncode(request, source, plan, error) != kPlanOk) return 0;
+  (void)FfmpegCommandLine(plan, request.output);
+  return 0;
+}
