@@ -24,6 +24,22 @@ int CountLines(const std::string& text) { return static_cast<int>(std::count(tex
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// The probe has been started on `path`: its last two arguments, as the
+// kernel keeps them. orva-convert's own arguments name the path too.
+bool ProbeRunsOn(const std::string& path) {
+  return ProcessMentions(std::string("-show_streams") + '\0' + path);
+}
+
+// The encoder has written part of its file into `folder`.
+bool SomethingWritten(const std::string& folder) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(folder, error)) {
+    const auto size = entry.file_size(error);
+    if (!error && size > 0) return true;
+  }
+  return false;
+}
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path);
   std::stringstream text;
@@ -201,7 +217,8 @@ TEST_F(CliTest, StartedWithoutStandardInputAndOutputItStillMeasuresAndConverts) 
 
 TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
   setenv("ORVA_FAKE_ENCODER", "3 3 1 1", 1);  // all written, then waits for the quit command
-  const CliResult result = program.run({"--output-dir", out.path(), clip(), clip("other.mp4")}, milliseconds(700));
+  const CliResult result = program.run({"--output-dir", out.path(), clip(), clip("other.mp4")},
+                                       [&] { return ProcessMentions(out.file("clip.mp4")); });
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Success!  " + out.file("clip.mp4") + "\n");
   EXPECT_TRUE(Contains(result.err, "stopped"));
@@ -219,7 +236,8 @@ TEST_F(CliTest, CtrlCWhileAFileHangsTheProbeConvertsNothingAndLeavesNoProbe) {
   const std::string pipe = out.file("stalled.mp4");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   ScratchFolder target;
-  const CliResult result = program.run({"--output-dir", target.path(), pipe, clip()}, milliseconds(700));
+  const CliResult result = program.run({"--output-dir", target.path(), pipe, clip()},
+                                       [&] { return ProbeRunsOn(pipe); });
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_TRUE(Contains(result.err, "stalled.mp4: interrupted, skipped")) << result.err;
@@ -232,7 +250,7 @@ TEST_F(CliTest, CtrlCWhileAFileHangsTheProbeConvertsNothingAndLeavesNoProbe) {
 TEST_F(CliTest, NoProbeOutlivesAConverterThatIsKilled) {
   const std::string pipe = out.file("stalled.mp4");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  const CliResult result = program.run({pipe}, milliseconds(500), SIGKILL);
+  const CliResult result = program.run({pipe}, [&] { return ProbeRunsOn(pipe); }, SIGKILL);
   EXPECT_EQ(result.status, -1);
   EXPECT_TRUE(GoneSoon(pipe));
 }
@@ -252,7 +270,8 @@ TEST(CliEndToEndTest, AConverterToldToEndLeavesNoEncoderConverting) {
   ASSERT_TRUE(MakeClip(media.file("long.mp4"), 120));
   ScratchFolder out;
   ProgramFolder program(ORVA_ENCODER);
-  const CliResult result = program.run({"--output-dir", out.path(), media.file("long.mp4")}, milliseconds(1500), SIGTERM);
+  const CliResult result = program.run({"--output-dir", out.path(), media.file("long.mp4")},
+                                       [&] { return SomethingWritten(out.path()); }, SIGTERM);
   EXPECT_EQ(result.status, 1) << result.err;
   EXPECT_TRUE(Contains(result.err, "left; the encoder finishes its file on its own")) << result.err;
   // Asked to quit, the encoder ends within moments instead of converting
@@ -280,7 +299,8 @@ TEST(CliEndToEndTest, CtrlCEndsTheRealEncoderInAnOrderlyWay) {
   ASSERT_TRUE(MakeClip(media.file("long.mp4"), 120));
   ScratchFolder out;
   ProgramFolder program(ORVA_ENCODER);
-  const CliResult result = program.run({"--output-dir", out.path(), media.file("long.mp4")}, milliseconds(1500));
+  const CliResult result = program.run({"--output-dir", out.path(), media.file("long.mp4")},
+                                       [&] { return SomethingWritten(out.path()); });
   EXPECT_EQ(result.status, 1) << result.out << result.err;
   EXPECT_TRUE(result.out.starts_with("Failed!   " + out.file("long.mp4") + "\n          stopped after "))
       << result.out;

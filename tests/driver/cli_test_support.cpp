@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,9 @@
 namespace orva::test {
 
 namespace fs = std::filesystem;
+
+constexpr int kInterruptPollMs = 10;
+constexpr int kInterruptWaitLimitMs = 60000;
 
 ProgramFolder::ProgramFolder(const std::string& encoder) {
   // A copy, not a link: the program finds its folder from its own file.
@@ -33,7 +37,7 @@ std::string ReadAll(const std::string& path) {
 }  // namespace
 
 CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
-                             std::chrono::milliseconds interruptAfter, int signalNumber) const {
+                             const std::function<bool()>& interruptWhen, int signalNumber) const {
   const std::string program = file("orva-convert");
   const std::string outPath = file("stdout.txt");
   const std::string errPath = file("stderr.txt");
@@ -52,12 +56,19 @@ CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
     _exit(127);
   }
   setpgid(pid, pid);
-  if (interruptAfter.count() > 0) {
-    std::this_thread::sleep_for(interruptAfter);
-    kill(-pid, signalNumber);
-  }
   int wstatus = 0;
-  waitpid(pid, &wstatus, 0);
+  bool ended = false;
+  if (interruptWhen) {
+    for (int waited = 0; waited < kInterruptWaitLimitMs && !interruptWhen(); waited += kInterruptPollMs) {
+      if (waitpid(pid, &wstatus, WNOHANG) == pid) {
+        ended = true;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(kInterruptPollMs));
+    }
+    if (!ended) kill(-pid, signalNumber);
+  }
+  if (!ended) waitpid(pid, &wstatus, 0);
   CliResult result;
   result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
   result.out = ReadAll(outPath);

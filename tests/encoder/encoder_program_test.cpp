@@ -57,7 +57,7 @@ TEST(EncoderProgramTest, QuitCommandKeepsAPlayableShortenedFile) {
                               " -y -vcodec libx264 -s 1280x720 -b 2000K -acodec aac -ab 128K " +
                               Quoted(output);
   // Quit once ffmpeg reports written seconds, well before the end.
-  const ChildResult run = RunChild(command, "q\n", "time=0.");
+  const ChildResult run = RunChild(command, "q\n", ReportsWrittenSeconds);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   const MediaFacts facts = ProbeMedia(output);
   EXPECT_GT(facts.duration, 0.0);
@@ -91,7 +91,7 @@ TEST(EncoderProgramTest, RefusesAnUnknownCommandLine) {
   EXPECT_NE(run.output.find("unknown option -q"), std::string::npos);
 }
 
-// Starts a long conversion, waits for its first progress and ends cv.dat
+// Starts a long conversion, waits for its first written seconds and ends cv.dat
 // with `signalNumber`; returns cv.dat's exit code.
 int EndMidway(const TempFolder& folder, int signalNumber) {
   const std::string source = folder.file("long.mkv");
@@ -103,7 +103,7 @@ int EndMidway(const TempFolder& folder, int signalNumber) {
   if (!PlatformLaunch(command.c_str(), child)) return -1;
   std::string output;
   ExitStatus status;
-  while (output.find("time=0.") == std::string::npos && !PlatformWaitExit(child.process, 5, status)) {
+  while (!ReportsWrittenSeconds(output) && !PlatformWaitExit(child.process, 5, status)) {
     char buffer[512];
     std::size_t available = 0;
     if (PlatformBytesAvailable(child.outputRead, available) == PipeState::Open && available > 0) {

@@ -17,7 +17,7 @@ std::string EncoderProgram() { return std::string(ORVA_PROGRAM_FOLDER) + "/cv.da
 namespace {
 
 void Drain(LaunchedChild& child, ChildResult& result, std::string& input,
-           const std::string& writeAfter) {
+           const std::function<bool(const std::string&)>& writeWhen) {
   std::size_t available = 0;
   while (PlatformBytesAvailable(child.outputRead, available) == PipeState::Open && available > 0) {
     char buffer[4096];
@@ -25,7 +25,7 @@ void Drain(LaunchedChild& child, ChildResult& result, std::string& input,
     if (got <= 0) break;
     result.output.append(buffer, static_cast<std::size_t>(got));
   }
-  if (!input.empty() && (writeAfter.empty() || result.output.find(writeAfter) != std::string::npos)) {
+  if (!input.empty() && (!writeWhen || writeWhen(result.output))) {
     PlatformWrite(child.inputWrite, input.data(), input.size());
     input.clear();
   }
@@ -34,18 +34,26 @@ void Drain(LaunchedChild& child, ChildResult& result, std::string& input,
 }  // namespace
 
 ChildResult RunChild(const std::string& commandLine, const std::string& input,
-                     const std::string& writeAfter) {
+                     const std::function<bool(const std::string&)>& writeWhen) {
   ChildResult result;
   LaunchedChild child;
   if (!PlatformLaunch(commandLine.c_str(), child)) return result;
   std::string unsent = input;
   ExitStatus status;
-  while (!PlatformWaitExit(child.process, 5, status)) Drain(child, result, unsent, writeAfter);
-  Drain(child, result, unsent, writeAfter);
+  while (!PlatformWaitExit(child.process, 5, status)) Drain(child, result, unsent, writeWhen);
+  Drain(child, result, unsent, writeWhen);
   PlatformClose(child.outputRead);
   PlatformClose(child.inputWrite);
   if (status.known) result.exitCode = status.exited ? status.code : 128 + status.signal;
   return result;
+}
+
+bool ReportsWrittenSeconds(const std::string& output) {
+  constexpr char kTimeKey[] = "time=";
+  for (std::size_t at = output.find(kTimeKey); at != std::string::npos; at = output.find(kTimeKey, at + 1)) {
+    if (std::strtod(output.c_str() + at + sizeof kTimeKey - 1, nullptr) > 0) return true;
+  }
+  return false;
 }
 
 const std::string& SharedClip() {

@@ -2,6 +2,7 @@
 // they convert.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "media_clip.h"
@@ -25,11 +26,15 @@ struct ChildResult {
   std::string output;  // stdout and stderr as received
 };
 
-// Starts the command line, writes `input` to its stdin once `writeAfter`
-// appears in its output (at once when empty), and collects its output until
-// it ends.
+// Starts the command line, writes `input` to its stdin once `writeWhen`
+// holds for its output so far (at once without one), and collects its
+// output until it ends.
 ChildResult RunChild(const std::string& commandLine, const std::string& input = "",
-                     const std::string& writeAfter = "");
+                     const std::function<bool(const std::string&)>& writeWhen = {});
+
+// The output holds a progress report of more than 0 seconds written. The
+// first reports say "time=0.00" before any picture is done.
+bool ReportsWrittenSeconds(const std::string& output);
 
 // The 2-second clip shared by the tests of this build, made once.
 const std::string& SharedClip();

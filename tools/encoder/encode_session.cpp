@@ -56,11 +56,12 @@ class Session {
     while (!finished()) step();
     PlatformClose(child_.outputRead);
     PlatformClose(child_.inputWrite);
-    Say(filter_.flush());
-    const int code = settle();
     // ffmpeg's closing summary and our own notes follow its final report; a
-    // reader of the newest line gets the final report again, last.
-    Say(filter_.lastProgress());
+    // reader of the newest line gets the final report again, last, in the
+    // same write, so no read ends in a note.
+    std::string closing = filter_.flush();
+    const int code = settle(closing);
+    Say(closing + filter_.lastProgress());
     return code;
   }
 
@@ -153,25 +154,36 @@ class Session {
     return status_.exited ? status_.code : 128 + status_.signal;
   }
 
-  int settle() {
+  // Moves the finished file into place. Notes go after `closing`; an error
+  // goes to stderr after `closing` has been said, so it stays the newest
+  // message a reader sees.
+  int settle(std::string& closing) {
     const int code = exitCode();
     if (code != 0) {
+      sayNow(closing);
       if (!aborted_) SayError(failureText());
       DiscardTemporary(temporaryPath_);
       return code;
     }
     if (!std::filesystem::exists(temporaryPath_)) {
+      sayNow(closing);
       SayError("ffmpeg ended without writing " + outputPath_);
       return kNoOutputWritten;
     }
     std::string writtenPath;
     if (!CommitTemporary(temporaryPath_, outputPath_, writtenPath)) {
+      sayNow(closing);
       SayError("cannot move the finished file to " + outputPath_);
       DiscardTemporary(temporaryPath_);
       return kNoOutputWritten;
     }
-    if (writtenPath != outputPath_) Say(kOutputWrittenAs + writtenPath + "\n");
+    if (writtenPath != outputPath_) closing += kOutputWrittenAs + writtenPath + "\n";
     return 0;
+  }
+
+  static void sayNow(std::string& text) {
+    Say(text);
+    text.clear();
   }
 
   std::string failureText() const {
