@@ -40,10 +40,11 @@ class Session {
   Session(const EncodePlan& plan, std::string outputPath, long processId)
       : plan_(plan),
         outputPath_(std::move(outputPath)),
-        temporaryPath_(TemporaryPathFor(outputPath_, processId)) {}
+        writePath_(plan.outputPath.empty() ? outputPath_ : plan.outputPath),
+        temporaryPath_(TemporaryPathFor(writePath_, processId)) {}
 
   int run() {
-    RemoveStaleTemporaries(outputPath_);
+    RemoveStaleTemporaries(writePath_);
     for (const std::string& notice : plan_.notices) Say(notice + "\n");
     LaunchOptions options;
     options.endWithParent = true;
@@ -161,12 +162,12 @@ class Session {
       return code;
     }
     if (!std::filesystem::exists(temporaryPath_)) {
-      SayError("ffmpeg ended without writing " + outputPath_);
+      SayError("ffmpeg ended without writing " + writePath_);
       return kNoOutputWritten;
     }
     std::string writtenPath;
-    if (!CommitTemporary(temporaryPath_, outputPath_, writtenPath)) {
-      SayError("cannot move the finished file to " + outputPath_);
+    if (!CommitTemporary(temporaryPath_, writePath_, writtenPath)) {
+      SayError("cannot move the finished file to " + writePath_);
       DiscardTemporary(temporaryPath_);
       return kNoOutputWritten;
     }
@@ -183,7 +184,8 @@ class Session {
   }
 
   const EncodePlan& plan_;
-  const std::string outputPath_;
+  const std::string outputPath_;  // as the converter asked
+  const std::string writePath_;   // named for the format written
   const std::string temporaryPath_;
   LaunchedChild child_;
   ExitStatus status_;
