@@ -137,6 +137,7 @@ TEST(EncodePlanTest, ChannelsAndBareBitRates) {
 
 TEST(EncodePlanTest, StoresPcmAsEachContainerNeeds) {
   EXPECT_EQ(ValueOf(PlanFor("-i a -y -vn -acodec pcm_s16le -ar 44100 o.au"), "-c:a"), "pcm_s16be");
+  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vn -acodec pcm_s16le -ar 44100 o.aiff"), "-c:a"), "pcm_s16be");
   const EncodePlan ps = PlanFor("-i a -y -vcodec mpeg2video -acodec pcm_s16le -ar 22050 o.vob");
   EXPECT_EQ(ValueOf(ps, "-c:a"), "pcm_s16be");
   EXPECT_EQ(ValueOf(ps, "-ar"), "32000");

@@ -77,7 +77,7 @@ std::string ExpectedAudioCodec(const std::string& encoder, const std::string& ex
   if (encoder == "pcm_s16le" && extension == ".au") return "pcm_s16be";
   if (encoder == "pcm_s16le" && programStream) return "pcm_dvd";  // LPCM as the demuxer names it
   if (encoder == "pcm_s16le" && extension == ".ts") return "s302m";
-  if (encoder == "pcm_s16le" && extension == ".aiff") return "pcm_s16le";
+  if (encoder == "pcm_s16le" && extension == ".aiff") return "pcm_s16be";
   if (encoder == "pcm_s8" && extension == ".wav") return "pcm_u8";
   return encoder;
 }
