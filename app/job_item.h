@@ -37,6 +37,10 @@ struct JobItem {
   // run. Set by the conversion driver.
   char fail_reason[kReasonCapacity];
   double audio_duration;  // of the source's main audio; 0 when unknown or none
+  // The extension the encoder wrote the output under, with its dot, when
+  // that is not the profile's (the file holds another format than the
+  // profile's extension names); empty otherwise.
+  char out_ext[32];
 };
 
 // A zero-filled job, owned by the list it is appended to.

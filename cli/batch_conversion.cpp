@@ -51,7 +51,7 @@ int PrintCommands(FileMeasuring& files, JobList& jobs, const std::string& encode
       status = kExitJobsFailed;
       continue;
     }
-    written.insert(OutputFolderFor(*job) + job->out_name + ChosenExtension(*job->profile));
+    written.insert(OutputPathOf(*job));
     std::printf("%s\n", commandLine);
   }
   return status;

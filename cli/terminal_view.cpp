@@ -18,6 +18,7 @@ TerminalView::TerminalView(const JobList& jobs, std::FILE* out, bool liveLine)
     : jobs_(jobs), out_(out), liveLine_(liveLine) {}
 
 void TerminalView::setRowStatus(int row, const std::string& text) {
+  finishing_ = text == kStatusFinishing;
   if (!IsResult(text)) return;  // the percentage shows in the progress line
   const JobItem* job = jobs_.at(row);
   if (job == nullptr) return;
@@ -35,7 +36,7 @@ void TerminalView::setRowStatus(int row, const std::string& text) {
 std::string TerminalView::outputPathOf(const JobItem& job) const {
   // A job whose command could not be built has no output name.
   if (job.out_name[0] == '\0') return job.path;
-  return OutputFolderFor(job) + job.out_name + ChosenExtension(*job.profile);
+  return OutputPathOf(job);
 }
 
 void TerminalView::setConverting(bool converting) {
@@ -57,7 +58,10 @@ void TerminalView::startTimers() {
 
 void TerminalView::showProgress() {
   if (!liveLine_ || summary_.empty()) return;
-  std::fprintf(out_, "\r%s  elapsed %s  remaining %s\033[K", summary_.c_str(), elapsed_.c_str(),
+  // While the encoder finishes its file the percentage stands still; the
+  // line says why.
+  std::fprintf(out_, "\r%s%s%s  elapsed %s  remaining %s\033[K", summary_.c_str(),
+               finishing_ ? "  " : "", finishing_ ? kStatusFinishing : "", elapsed_.c_str(),
                remaining_.empty() ? "--:--:--" : remaining_.c_str());
   std::fflush(out_);
   lineShown_ = true;

@@ -50,6 +50,7 @@ class TerminalView : public ConversionView {
   bool liveLine_;
   bool lineShown_ = false;
   std::string summary_, elapsed_, remaining_;
+  bool finishing_ = false;  // the running job's encoder is finishing its file
   bool timersRunning_ = false;
   int timerGeneration_ = 0;
   int successes_ = 0;

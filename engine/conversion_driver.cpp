@@ -21,18 +21,21 @@ namespace {
 
 constexpr char kTimeKey[] = "time=";
 
-// The encoder wrote its file under another name than the one given: keep
-// that name when it lies in the job's folder with the job's extension.
+// The encoder wrote its file under another name than the one given (the
+// name was taken meanwhile, or the profile's extension would misname the
+// format written): keep that name when it lies in the job's folder.
 void TakeWrittenName(JobItem& job, const std::string& path) {
   const std::string folder = OutputFolderFor(job);
-  const std::string extension = ChosenExtension(*job.profile);
-  if (path.size() <= folder.size() + extension.size() || !path.starts_with(folder) ||
-      !path.ends_with(extension)) {
-    return;
-  }
-  const std::string name = path.substr(folder.size(), path.size() - folder.size() - extension.size());
-  if (name.find(kPathSeparator) != std::string::npos || name.size() >= sizeof job.out_name) return;
+  if (path.size() <= folder.size() || !path.starts_with(folder)) return;
+  const std::string file = path.substr(folder.size());
+  const std::size_t dot = file.rfind('.');
+  if (file.find(kPathSeparator) != std::string::npos || dot == std::string::npos || dot == 0) return;
+  const std::string name = file.substr(0, dot);
+  const std::string extension = file.substr(dot);
+  if (name.size() >= sizeof job.out_name || extension.size() >= sizeof job.out_ext) return;
   std::snprintf(job.out_name, sizeof job.out_name, "%s", name.c_str());
+  const bool profiles = extension == ChosenExtension(*job.profile);
+  std::snprintf(job.out_ext, sizeof job.out_ext, "%s", profiles ? "" : extension.c_str());
 }
 
 void DigestEncoderLine(const char* line, std::size_t length, void* context) {
@@ -43,6 +46,8 @@ void DigestEncoderLine(const char* line, std::size_t length, void* context) {
     state.encodedSeconds = std::strtod(text.c_str() + time + std::strlen(kTimeKey), nullptr);
   } else if (text.starts_with(kOutputWrittenAs)) {
     if (state.currentJob != nullptr) TakeWrittenName(*state.currentJob, text.substr(std::strlen(kOutputWrittenAs)));
+  } else if (text.starts_with(kEncoderFinishing)) {
+    state.finishing = true;
   } else {
     std::snprintf(state.lastMessage, sizeof state.lastMessage, "%s", text.c_str());
   }
@@ -182,7 +187,9 @@ void ConversionDriver::onProgressTimer() {
   const JobItem& job = *state_.currentJob;
   const auto percent = static_cast<float>(JobPercent(job, state_.encodedSeconds));
   const double shownPercent = percent;
-  view_.setRowStatus(job.index, PercentText(shownPercent));
+  // While the encoder finishes its file no progress comes; the row says why
+  // its percentage stands still.
+  view_.setRowStatus(job.index, state_.finishing ? kStatusFinishing : PercentText(shownPercent));
   view_.setSummary(SummaryText(shownPercent, job.index + 1, view_.rowCount()));
 
   ++elapsedTicks_;

@@ -14,6 +14,8 @@ struct ConversionState {
   // The encoder's newest line that was neither a report nor the name it
   // wrote: its error when it fails.
   char lastMessage[kReasonCapacity] = {};
+  // The encoder has written everything and is finishing its file.
+  bool finishing = false;
 };
 
 }  // namespace orva

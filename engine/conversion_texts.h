@@ -24,6 +24,13 @@ inline constexpr char kNotWritableMessage[] = "given path is not writable, ignor
 // the output path it was given (the name was taken meanwhile).
 inline constexpr char kOutputWrittenAs[] = "output written as: ";
 
+// The line by which the encoder says that the picture and sound are all
+// written and it is finishing the file (moving an MP4 index to the front);
+// no progress comes while it does. The row says so instead of a percentage
+// that stands still.
+inline constexpr char kEncoderFinishing[] = "finishing: ";
+inline constexpr char kStatusFinishing[] = "Finishing...";
+
 // The encoder's own quit command: it finishes the output file and exits.
 inline constexpr char kEncoderQuitCommand[] = "q\n";
 

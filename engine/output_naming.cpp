@@ -43,6 +43,14 @@ std::string OutputFolderFor(const JobItem& job) {
   return folder;
 }
 
+const char* OutputExtensionOf(const JobItem& job) {
+  return job.out_ext[0] != '\0' ? job.out_ext : ChosenExtension(*job.profile);
+}
+
+std::string OutputPathOf(const JobItem& job) {
+  return OutputFolderFor(job) + job.out_name + OutputExtensionOf(job);
+}
+
 int MakeUniqueName(std::string& name, std::string& folder, const char* extension,
                    const ReservedPaths* reserved) {
   if (folder.empty() || folder.back() != kPathSeparator) folder += kPathSeparator;
@@ -69,6 +77,7 @@ const char* NamingFailureText(int result) {
 
 int OutputPathFor(JobItem& job, std::string& outputPath, const ReservedPaths* reserved) {
   job.out_name[0] = '\0';
+  job.out_ext[0] = '\0';
   outputPath.clear();
   const char* extension = ChosenExtension(*job.profile);
   std::string folder = OutputFolderFor(job);

@@ -26,6 +26,13 @@ using ReservedPaths = std::set<std::string>;
 // left empty and the result says why.
 int OutputPathFor(JobItem& job, std::string& outputPath, const ReservedPaths* reserved = nullptr);
 
+// The extension the job's output has: the one the encoder wrote it under,
+// or the profile's.
+const char* OutputExtensionOf(const JobItem& job);
+
+// The full path of the job's output as named so far.
+std::string OutputPathOf(const JobItem& job);
+
 // Turns `name` into a name for which nothing exists in `folder` with that
 // extension: name, name(0), name(1), ... `folder` gets a final separator.
 // Only a definite "nothing there" makes a name free; a name that cannot be

@@ -2,8 +2,9 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and quick when everything is already there.
 set -e
-# One package a line: the build, the window, the player, the tests, and
-# clang with its runtimes for the fuzzers (g++ brings the sanitizers' own).
+# One package a line: the build, the window, the player, the tests, clang
+# with its runtimes for the fuzzers (g++ brings the sanitizers' own), and the
+# reference tools the real-client tests read the converted files with.
 PACKAGES="
 cmake ninja-build g++ pkg-config
 libgtest-dev
@@ -13,6 +14,7 @@ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 libmpv-dev libx11-dev
 libcurl4-openssl-dev
 xvfb xauth x11-utils xdotool
+mkvtoolnix mediainfo mp3val flac vorbis-tools sox
 "
 
 missing=""

@@ -90,6 +90,27 @@ TEST_F(DriverTest, ShowsTheJobWhileItRunsAndFinishAtTheEnd) {
   EXPECT_EQ(view.convertingShown, (std::vector<bool>{true, false}));
 }
 
+TEST_F(DriverTest, WhileTheEncoderFinishesItsFileTheRowSaysSo) {
+  TestJobs jobs(folder, 1, 40, view);
+  SetFakeScript("40 40 1 1 0 1");
+  ConversionDriver driver(view, kReporter);
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  ASSERT_TRUE(PollUntilEncoded(driver, 40));
+  driver.onProgressTimer();
+  for (int polls = 0; !driver.state().finishing && polls < 5000; ++polls) {
+    driver.onEncoderTimer();
+    usleep(2000);
+  }
+  ASSERT_TRUE(driver.state().finishing);
+  driver.onProgressTimer();
+  EXPECT_EQ(view.status(0), kStatusFinishing);
+  EXPECT_EQ(view.summaries.back(), "Completed:  100.00%    (1/1)");
+  // Stop while it finishes: the file is completed, and so is the job.
+  driver.stop();
+  ASSERT_TRUE(RunWhileTimersRun(driver, view));
+  EXPECT_EQ(view.status(0), kStatusSuccess);
+}
+
 TEST_F(DriverTest, StopJudgesTheRunningJobAndStartsNoOther) {
   struct Case {
     const char* script;

@@ -7,6 +7,7 @@
 #include "engine/conversion_driver.h"
 #include "engine/conversion_progress.h"
 #include "engine/conversion_texts.h"
+#include "engine/output_naming.h"
 
 namespace orva {
 namespace {
@@ -59,6 +60,32 @@ TEST_F(EncoderOutputTest, TheNameTheEncoderWroteBecomesTheJobsOutputName) {
   feed("output written as: /out/a(0).mp4\ntime=1\r");
   EXPECT_STREQ(job.out_name, "a(0)");
   EXPECT_STREQ(state.lastMessage, "");  // no message of trouble
+}
+
+TEST_F(EncoderOutputTest, ANameUnderAnotherExtensionIsTheOutputsNewPath) {
+  JobItem job{};
+  Profile profile{};
+  profile.extensions = ".mp4\0";
+  job.profile = &profile;
+  std::snprintf(job.out_dir, sizeof job.out_dir, "/out");
+  std::snprintf(job.out_name, sizeof job.out_name, "a");
+  state.currentJob = &job;
+  feed("output written as: /out/a.wmv\n");
+  EXPECT_EQ(OutputPathOf(job), "/out/a.wmv");
+  feed("output written as: /out/sub/a.wmv\noutput written as: /out/noextension\n");
+  EXPECT_EQ(OutputPathOf(job), "/out/a.wmv");  // not a name in the job's folder
+  feed("output written as: /out/a(0).mp4\n");
+  EXPECT_EQ(OutputPathOf(job), "/out/a(0).mp4");
+  EXPECT_STREQ(job.out_ext, "");
+}
+
+TEST_F(EncoderOutputTest, TheFinishingLineMarksTheJobAndKeepsTheReports) {
+  feed("frame= 50 time=40.00 b=1\rfinishing: moving the index to the front of the file\n");
+  EXPECT_TRUE(state.finishing);
+  EXPECT_STREQ(state.lastMessage, "");  // not a reason for a failure
+  feed("frame= 50 time=40.00 b=1\r");
+  EXPECT_TRUE(state.finishing);
+  EXPECT_DOUBLE_EQ(state.encodedSeconds, 40);
 }
 
 TEST_F(EncoderOutputTest, AClockTimeReadsAsTheNumberBeforeItsFirstColon) {

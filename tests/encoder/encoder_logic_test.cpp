@@ -96,7 +96,7 @@ TEST(EncodePlanTest, DefaultIpodProfileSwapsOnlyTheAacEncoder) {
   EXPECT_EQ(plan.outputArguments,
             (Arguments{"-c:v", "mpeg4", "-s", "320x240", "-b:v", "640k", "-r", "29.97", "-vf",
                        "scale=out_range=tv,format=yuv420p", "-c:a", "aac", "-b:a", "128k", "-ar",
-                       "48000", "-ac", "2"}));
+                       "48000", "-ac", "2", "-movflags", "+faststart"}));
   ASSERT_EQ(plan.notices.size(), 1u);
   EXPECT_NE(plan.notices[0].find("libvo_aacenc -> aac"), std::string::npos);
 }
@@ -137,6 +137,7 @@ TEST(EncodePlanTest, ChannelsAndBareBitRates) {
 
 TEST(EncodePlanTest, StoresPcmAsEachContainerNeeds) {
   EXPECT_EQ(ValueOf(PlanFor("-i a -y -vn -acodec pcm_s16le -ar 44100 o.au"), "-c:a"), "pcm_s16be");
+  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vn -acodec pcm_s16le -ar 44100 o.aiff"), "-c:a"), "pcm_s16be");
   const EncodePlan ps = PlanFor("-i a -y -vcodec mpeg2video -acodec pcm_s16le -ar 22050 o.vob");
   EXPECT_EQ(ValueOf(ps, "-c:a"), "pcm_s16be");
   EXPECT_EQ(ValueOf(ps, "-ar"), "32000");
@@ -168,8 +169,34 @@ TEST(EncodePlanTest, FormatFollowsTheFileNameAgainstPresetsAndCodecs) {
   EXPECT_EQ(ValueOf(vcd, "-f"), "matroska");
   EXPECT_EQ(ValueOf(vcd, "-target"), "ntsc-vcd");
   EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec dvdvideo -target pal-dvd -acodec ac3 o.vob"), "-f"), "");
-  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec wmv2 -b 3500K -acodec wmav2 o.mp4"), "-f"), "asf");
-  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec wmv2 -acodec wmav2 o.wmv"), "-f"), "");
+  const EncodePlan wmv = PlanFor("-i a -y -vcodec wmv2 -b 3500K -acodec wmav2 /out/o.mp4");
+  EXPECT_EQ(ValueOf(wmv, "-f"), "asf");
+  EXPECT_EQ(wmv.outputPath, "/out/o.wmv");  // named for what it holds
+  EXPECT_EQ(ValueOf(wmv, "-movflags"), "");
+  const EncodePlan wmv1 = PlanFor("-i a -y -vcodec wmv1 -acodec wmav1 /out/o.x.3gpp");
+  EXPECT_EQ(wmv1.outputPath, "/out/o.x.wmv");
+  const EncodePlan asf = PlanFor("-i a -y -vcodec wmv2 -acodec wmav2 o.wmv");
+  EXPECT_EQ(ValueOf(asf, "-f"), "");
+  EXPECT_EQ(asf.outputPath, "o.wmv");
+}
+
+TEST(EncodePlanTest, EveryMp4FamilyFileHasItsIndexFirst) {
+  for (const char* name : {"o.mp4", "o.m4v", "o.m4a", "o.MOV", "o.qt", "o.3gp", "o.3gpp", "o.3g2", "o.3gp2"}) {
+    const EncodePlan plan = PlanFor(std::string("-i a -y -vcodec mpeg4 -acodec aac ") + name);
+    EXPECT_EQ(ValueOf(plan, "-movflags"), "+faststart") << name;
+    EXPECT_EQ(plan.outputPath, name);
+  }
+  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vn -acodec alac o.m4a"), "-movflags"), "+faststart");
+  for (const char* name : {"o.avi", "o.mkv", "o.ts", "o.mp3", "o.flac", "o.webm"}) {
+    EXPECT_EQ(ValueOf(PlanFor(std::string("-i a -y -vcodec mpeg4 -acodec aac ") + name), "-movflags"), "") << name;
+  }
+}
+
+TEST(EncodePlanTest, XvidInAviCarriesTheFourCcPlayersLookFor) {
+  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec libxvid -acodec libmp3lame o.avi"), "-vtag"), "XVID");
+  // MP4-family files name the codec by their own object type, not a FourCC.
+  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec libxvid -acodec aac o.3gp"), "-vtag"), "");
+  EXPECT_EQ(ValueOf(PlanFor("-i a -y -vcodec mpeg4 -acodec libmp3lame o.avi"), "-vtag"), "");
 }
 
 TEST(EncodePlanTest, DvTakesOnlyItsOwnSizesAndStereo) {

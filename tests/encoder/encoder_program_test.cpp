@@ -11,6 +11,7 @@
 
 #include "running_processes.h"
 #include "encoder_test_support.h"
+#include "iso_boxes.h"
 #include "engine/process.h"
 
 namespace orva::encoder::test {
@@ -91,19 +92,14 @@ TEST(EncoderProgramTest, RefusesAnUnknownCommandLine) {
   EXPECT_NE(run.output.find("unknown option -q"), std::string::npos);
 }
 
-// Starts a long conversion, waits for its first written seconds and ends cv.dat
+// Runs the command, waits until its output holds `trigger` and ends cv.dat
 // with `signalNumber`; returns cv.dat's exit code.
-int EndMidway(const TempFolder& folder, int signalNumber) {
-  const std::string source = folder.file("long.mkv");
-  if (!MakeClip(source, 60)) return -1;
+int EndWhenSaid(const std::string& command, const std::string& trigger, int signalNumber) {
   LaunchedChild child;
-  const std::string command = Quoted(EncoderProgram()) + " -i " + Quoted(source) +
-                              " -y -vcodec libx264 -s 1280x720 -acodec aac " +
-                              Quoted(folder.file("out.mp4"));
   if (!PlatformLaunch(command.c_str(), child)) return -1;
   std::string output;
   ExitStatus status;
-  while (!ReportsWrittenSeconds(output) && !PlatformWaitExit(child.process, 5, status)) {
+  while (output.find(trigger) == std::string::npos && !PlatformWaitExit(child.process, 5, status)) {
     char buffer[512];
     std::size_t available = 0;
     if (PlatformBytesAvailable(child.outputRead, available) == PipeState::Open && available > 0) {
@@ -117,6 +113,19 @@ int EndMidway(const TempFolder& folder, int signalNumber) {
   PlatformClose(child.outputRead);
   PlatformClose(child.inputWrite);
   return status.exited ? status.code : 128 + status.signal;
+}
+
+// Starts a long conversion, waits for its first progress and ends cv.dat
+// with `signalNumber`; returns cv.dat's exit code.
+int EndMidway(const TempFolder& folder, int signalNumber) {
+  const std::string source = folder.file("long.mkv");
+  if (!MakeClip(source, 60)) return -1;
+  const std::string command = Quoted(EncoderProgram()) + " -i " + Quoted(source) +
+                              " -y -vcodec libx264 -s 1280x720 -acodec aac " +
+                              Quoted(folder.file("out.mp4"));
+  // "fps=" is in ffmpeg's own reports only, not in the stand-in report
+  // cv.dat gives while ffmpeg starts: something has been written by then.
+  return EndWhenSaid(command, "fps=", signalNumber);
 }
 
 TEST(EncoderProgramTest, TerminationEndsFfmpegAndKeepsNothing) {
@@ -139,6 +148,50 @@ TEST(EncoderProgramTest, InterruptFinishesTheFile) {
   const MediaFacts facts = ProbeMedia(folder.file("out.mp4"));
   EXPECT_GT(facts.duration, 0.0);
   EXPECT_TRUE(DecodesCleanly(folder.file("out.mp4")));
+}
+
+// The index of an MP4-family file is moved to its front after everything
+// is written; no report comes meanwhile, so cv.dat says it is finishing.
+TEST(EncoderProgramTest, TheIndexMoveIsSaidAndEndsInAReport) {
+  TempFolder folder;
+  const std::string output = folder.file("out.mp4");
+  const ChildResult run = RunChild(Mpeg4Command(SharedClip(), output));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  // A line of its own, followed by a report: the converter reading the
+  // newest line still sees progress.
+  EXPECT_TRUE(std::regex_search(run.output, std::regex("[\r\n]finishing: moving the index to the front of the file\n"
+                                                       "[^\r\n]*time=[0-9.]+[^\r\n]*\r")))
+      << run.output;
+  EXPECT_TRUE(IndexComesFirst(TopLevelBoxes(output)));
+}
+
+TEST(EncoderProgramTest, StopWhileFinishingCompletesTheFile) {
+  TempFolder folder;
+  const std::string output = folder.file("out.mp4");
+  const ChildResult run = RunChild(Mpeg4Command(SharedClip(), output), "q\n", "finishing: ");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(DecodesCleanly(output));
+  EXPECT_NEAR(ProbeMedia(output).duration, 2.0, 0.5);
+  EXPECT_TRUE(IndexComesFirst(TopLevelBoxes(output)));
+  EXPECT_EQ(folder.fileCount(), 1);
+}
+
+// Ended from outside while it moves the index, cv.dat leaves either no file
+// or the whole file (when ffmpeg was done before the signal came), never a
+// part of one.
+TEST(EncoderProgramTest, TerminationWhileFinishingLeavesNoPartialFile) {
+  TempFolder folder;
+  const std::string output = folder.file("out.mp4");
+  const int code = EndWhenSaid(Mpeg4Command(SharedClip(), output), "finishing: ", SIGTERM);
+  EXPECT_TRUE(WaitUntilGone(folder.path()));
+  if (code == 0) {
+    EXPECT_TRUE(DecodesCleanly(output));
+    EXPECT_TRUE(IndexComesFirst(TopLevelBoxes(output)));
+    EXPECT_EQ(folder.fileCount(), 1);
+  } else {
+    EXPECT_EQ(code, 128 + SIGTERM);
+    EXPECT_EQ(folder.fileCount(), 0);
+  }
 }
 
 }  // namespace

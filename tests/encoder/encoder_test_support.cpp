@@ -75,11 +75,12 @@ namespace {
 // "key=value" lines of ffprobe, first stream of each kind only.
 void ReadFacts(const std::string& report, MediaFacts& facts) {
   std::istringstream lines(report);
-  std::string line, section, codecType, codecName, profile, pixelFormat, colorRange;
+  std::string line, section, codecType, codecName, codecTag, profile, pixelFormat, colorRange;
   int width = 0, height = 0, level = 0, channels = 0;
   auto closeStream = [&] {
     if (codecType == "video" && facts.videoCodec.empty()) {
       facts.videoCodec = codecName;
+      facts.videoTag = codecTag;
       facts.width = width;
       facts.height = height;
       facts.videoProfile = profile;
@@ -100,6 +101,7 @@ void ReadFacts(const std::string& report, MediaFacts& facts) {
     const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
     if (key == "codec_type") codecType = value;
     if (key == "codec_name") codecName = value;
+    if (key == "codec_tag_string") codecTag = value;
     if (key == "width") width = std::atoi(value.c_str());
     if (key == "height") height = std::atoi(value.c_str());
     if (key == "profile") profile = value;
@@ -120,7 +122,7 @@ MediaFacts ProbeMedia(const std::string& path) {
   MediaFacts facts;
   if (!fs::exists(path)) return facts;
   const ChildResult probe = RunChild(
-      "ffprobe -v error -show_entries stream=codec_type,codec_name,width,height,profile,level,"
+      "ffprobe -v error -show_entries stream=codec_type,codec_name,codec_tag_string,width,height,profile,level,"
       "pix_fmt,color_range,channels"
       " -show_entries format=format_name,duration \"" + path + "\"");
   facts.readable = probe.exitCode == 0;
@@ -132,6 +134,14 @@ bool DecodesCleanly(const std::string& path) {
   const ChildResult decode =
       RunChild(std::string(ORVA_FFMPEG) + " -v error -i \"" + path + "\" -f null -");
   return decode.exitCode == 0 && decode.output.empty();
+}
+
+std::string WrittenPath(const std::string& output, const std::string& requested) {
+  const std::string key = "output written as: ";
+  const auto found = output.rfind(key);
+  if (found == std::string::npos) return requested;
+  const auto start = found + key.size();
+  return output.substr(start, output.find('\n', start) - start);
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }

@@ -49,6 +49,7 @@ struct MediaFacts {
   int videoLevel = 0;       // level_idc for H.264 (30 for 3.0)
   std::string pixelFormat;  // e.g. "yuv420p"
   std::string colorRange;   // "tv", "pc" or "unknown"
+  std::string videoTag;     // its FourCC as stored, e.g. "XVID"
   std::string audioCodec;   // first audio stream, "" when none
   int audioChannels = 0;
 };
@@ -57,5 +58,9 @@ MediaFacts ProbeMedia(const std::string& path);
 
 // True when ffmpeg decodes every stream of the file without an error.
 bool DecodesCleanly(const std::string& path);
+
+// The file the encoder program wrote: the path it announced with "output
+// written as: " in `output`, or `requested`.
+std::string WrittenPath(const std::string& output, const std::string& requested);
 
 }  // namespace orva::encoder::test

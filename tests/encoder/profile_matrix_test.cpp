@@ -11,12 +11,15 @@
 
 #include "app/job_item.h"
 #include "encoder_test_support.h"
+#include "iso_boxes.h"
 #include "engine/command_line.h"
 #include "engine/encoder_command.h"
 #include "profiles/catalogue.h"
 
 namespace orva::encoder::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct Choice {
   int video, audio, extension;
@@ -74,18 +77,31 @@ std::string ExpectedAudioCodec(const std::string& encoder, const std::string& ex
   if (encoder == "pcm_s16le" && extension == ".au") return "pcm_s16be";
   if (encoder == "pcm_s16le" && programStream) return "pcm_dvd";  // LPCM as the demuxer names it
   if (encoder == "pcm_s16le" && extension == ".ts") return "s302m";
-  if (encoder == "pcm_s16le" && extension == ".aiff") return "pcm_s16le";
+  if (encoder == "pcm_s16le" && extension == ".aiff") return "pcm_s16be";
   if (encoder == "pcm_s8" && extension == ".wav") return "pcm_u8";
   return encoder;
 }
 
-// A name ffprobe's format list must hold: the container the extension names,
-// or ASF for Windows Media video in an MP4-named file.
-std::string ExpectedFormat(const std::string& extension, const std::string& videoEncoder) {
-  const bool windowsMedia = videoEncoder == "wmv1" || videoEncoder == "wmv2";
+bool IsWindowsMedia(const std::string& videoEncoder) {
+  return videoEncoder == "wmv1" || videoEncoder == "wmv2";
+}
+
+bool IsIsoExtension(const std::string& extension) {
   for (const char* iso : {".mp4", ".m4v", ".m4a", ".mov", ".qt", ".3gp", ".3gpp", ".3g2", ".3gp2"}) {
-    if (extension == iso) return windowsMedia ? "asf" : "mp4";
+    if (extension == iso) return true;
   }
+  return false;
+}
+
+// The extension the file is written under: Windows Media video, which no
+// MP4-family file can hold, goes into a .wmv file.
+std::string WrittenExtension(const std::string& extension, const std::string& videoEncoder) {
+  return IsIsoExtension(extension) && IsWindowsMedia(videoEncoder) ? ".wmv" : extension;
+}
+
+// A name ffprobe's format list must hold: the container the extension names.
+std::string ExpectedFormat(const std::string& extension) {
+  if (IsIsoExtension(extension)) return "mp4";
   if (extension == ".wmv" || extension == ".wma" || extension == ".asf") return "asf";
   if (extension == ".mkv") return "matroska";
   if (extension == ".mpg" || extension == ".mpeg" || extension == ".vob") return "mpeg";
@@ -150,12 +166,17 @@ class ProfileMatrixTest : public ::testing::TestWithParam<int> {
 
     const ChildResult run = RunChild(commandLine);
     ASSERT_EQ(run.exitCode, 0) << commandLine << "\n" << run.output;
-    const MediaFacts facts = ProbeMedia(output);
+    const std::string written = WrittenPath(run.output, output);
+    const std::string writtenExtension = WrittenExtension(extension, video ? video->encoderName : "");
+    EXPECT_EQ(fs::path(written).extension().string(), writtenExtension);
+    const MediaFacts facts = ProbeMedia(written);
     ASSERT_TRUE(facts.readable) << commandLine;
     EXPECT_NEAR(facts.duration, 2.0, 0.5) << commandLine;
-    EXPECT_TRUE(ListHolds(facts.formatName, ExpectedFormat(extension, video ? video->encoderName : "")))
-        << facts.formatName;
+    EXPECT_TRUE(ListHolds(facts.formatName, ExpectedFormat(writtenExtension))) << facts.formatName;
     EXPECT_EQ(facts.audioCodec, ExpectedAudioCodec(audio.encoderName, extension));
+    if (IsIsoExtension(writtenExtension)) {
+      EXPECT_TRUE(IndexComesFirst(TopLevelBoxes(written))) << "the index must come before the data";
+    }
     if (video == nullptr) {
       EXPECT_EQ(facts.videoCodec, "");
       return;
@@ -179,6 +200,9 @@ class ProfileMatrixTest : public ::testing::TestWithParam<int> {
     }
     if (encoder == "mpeg4" || encoder == "libxvid") {
       EXPECT_EQ(facts.videoProfile, "Simple Profile");
+    }
+    if (encoder == "libxvid" && extension == ".avi") {
+      EXPECT_EQ(facts.videoTag, "XVID");
     }
   }
 };

@@ -34,6 +34,15 @@ TEST(ProgressFilterTest, AMessageAfterAReportIsFollowedByTheReportAgain) {
   EXPECT_EQ(filter.lastMessage(), "[mpeg4] Error at MB: 276");
 }
 
+TEST(ProgressFilterTest, TheIndexMoveIsSaidAsFinishingWithTheReportAfterIt) {
+  ProgressFilter filter;
+  EXPECT_EQ(filter.feed("frame= 50 time=00:00:01.96 b=1\r[mp4 @ 0x55d0] Starting second pass: moving the "
+                        "moov atom to the beginning of the file\n"),
+            "frame= 50 time=1.96 b=1\rfinishing: moving the index to the front of the file\n"
+            "frame= 50 time=1.96 b=1\r");
+  EXPECT_EQ(filter.lastMessage(), "");  // no trouble to report
+}
+
 TEST(ProgressFilterTest, TheLastMessageSkipsLinesThatSayNothing) {
   ProgressFilter filter;
   filter.feed("Output file #0 does not contain any stream\nConversion failed!\n");

@@ -143,7 +143,7 @@ TEST(SourceRulesTest, OnlyThePictureAndTheMainAudioAreConverted) {
 TEST(SourceRulesTest, CoverArtSongWithAVideoProfileKeepsItsAudioOnly) {
   const SourceFacts song = ParseSourceReport(Stream(0, "audio") + kCoverArt);
   const EncodePlan plan = PlanFor("-i a.mp3 -y -vcodec libx264 -s 320x240 -acodec aac o.mp4", song);
-  EXPECT_EQ(plan.outputArguments, (Arguments{"-map", "0:0", "-vn", "-c:a", "aac"}));
+  EXPECT_EQ(plan.outputArguments, (Arguments{"-map", "0:0", "-vn", "-c:a", "aac", "-movflags", "+faststart"}));
   ASSERT_FALSE(plan.notices.empty());
   EXPECT_NE(plan.notices[0].find("only cover art"), std::string::npos);
   // The video encoder still decides the format: Windows Media goes into ASF.

@@ -69,6 +69,10 @@ void FitPcmToContainer(AudioSettings& audio, K kind, Notices& notices) {
   if (audio.encoder == "pcm_s16le") {
     if (kind == K::Au) {
       UseEncoder(audio, "pcm_s16be", "AU stores big-endian PCM", notices);
+    } else if (kind == K::Aiff) {
+      // Little-endian samples would make an AIFF-C file, which players that
+      // read plain AIFF refuse.
+      UseEncoder(audio, "pcm_s16be", "AIFF stores big-endian PCM", notices);
     } else if (kind == K::MpegPs) {
       UseEncoder(audio, "pcm_s16be", "MPEG program streams store PCM as big-endian LPCM", notices);
       if (audio.sampleRate != 0) {

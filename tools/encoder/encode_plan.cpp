@@ -101,6 +101,20 @@ int ChooseStreams(const EncodeRequest& request, const SourceFacts& source, Strea
   return kPlanOk;
 }
 
+// The muxer's own options. MP4-family files get their index in front of
+// the data, so that a player or browser reading over the network can start
+// before the whole file has arrived.
+Arguments MuxerArguments(const OutputSettings& output) {
+  Arguments arguments;
+  if (!output.format.empty()) Append(arguments, {"-f", output.format});
+  if (IsIsoMedia(output.container.kind)) Append(arguments, {"-movflags", "+faststart"});
+  return arguments;
+}
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
+  return path.substr(0, path.size() - ExtensionOf(path).size()) + extension;
+}
+
 }  // namespace
 
 int PlanEncode(const EncodeRequest& request, const SourceFacts& source, EncodePlan& plan,
@@ -156,7 +170,9 @@ int PlanEncode(const EncodeRequest& request, const SourceFacts& source, EncodePl
     const Arguments audioArguments = AudioArguments(audio);
     out.insert(out.end(), audioArguments.begin(), audioArguments.end());
   }
-  if (!output.format.empty()) Append(out, {"-f", output.format});
+  const Arguments muxerArguments = MuxerArguments(output);
+  out.insert(out.end(), muxerArguments.begin(), muxerArguments.end());
+  plan.outputPath = output.extension.empty() ? request.output : WithExtension(request.output, output.extension);
   return kPlanOk;
 }
 

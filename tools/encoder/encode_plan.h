@@ -14,6 +14,9 @@ struct EncodePlan {
   std::vector<std::string> inputArguments;   // seek, source and length
   std::vector<std::string> outputArguments;  // streams and format, before the output path
   Notices notices;                           // one line per substitution
+  // Where the file goes: the requested output, or the same name with the
+  // extension of the format actually written.
+  std::string outputPath;
 };
 
 inline constexpr int kPlanOk = 0;

@@ -40,10 +40,11 @@ class Session {
   Session(const EncodePlan& plan, std::string outputPath, long processId)
       : plan_(plan),
         outputPath_(std::move(outputPath)),
-        temporaryPath_(TemporaryPathFor(outputPath_, processId)) {}
+        writePath_(plan.outputPath.empty() ? outputPath_ : plan.outputPath),
+        temporaryPath_(TemporaryPathFor(writePath_, processId)) {}
 
   int run() {
-    RemoveStaleTemporaries(outputPath_);
+    RemoveStaleTemporaries(writePath_);
     for (const std::string& notice : plan_.notices) Say(notice + "\n");
     LaunchOptions options;
     options.endWithParent = true;
@@ -167,13 +168,13 @@ class Session {
     }
     if (!std::filesystem::exists(temporaryPath_)) {
       sayNow(closing);
-      SayError("ffmpeg ended without writing " + outputPath_);
+      SayError("ffmpeg ended without writing " + writePath_);
       return kNoOutputWritten;
     }
     std::string writtenPath;
-    if (!CommitTemporary(temporaryPath_, outputPath_, writtenPath)) {
+    if (!CommitTemporary(temporaryPath_, writePath_, writtenPath)) {
       sayNow(closing);
-      SayError("cannot move the finished file to " + outputPath_);
+      SayError("cannot move the finished file to " + writePath_);
       DiscardTemporary(temporaryPath_);
       return kNoOutputWritten;
     }
@@ -195,7 +196,8 @@ class Session {
   }
 
   const EncodePlan& plan_;
-  const std::string outputPath_;
+  const std::string outputPath_;  // as the converter asked
+  const std::string writePath_;   // named for the format written
   const std::string temporaryPath_;
   LaunchedChild child_;
   ExitStatus status_;

@@ -15,7 +15,8 @@ inline constexpr int kNoOutputWritten = 1;
 // Runs ffmpeg writing to a temporary file named for `processId`, and returns
 // ffmpeg's exit status (128 + the signal when a signal ended it), or
 // kFfmpegMissing, or kNoOutputWritten when a successful ffmpeg left no file
-// that could be moved to `outputPath`.
+// that could be moved to the plan's output path. A file written under
+// another name than `outputPath` is announced by that name.
 int RunEncodeSession(const EncodePlan& plan, const std::string& outputPath, long processId);
 
 }  // namespace orva::encoder

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "engine/conversion_texts.h"
+
 namespace orva::encoder {
 
 namespace {
@@ -93,6 +95,10 @@ std::string RewriteClockTimes(const std::string& line) {
   return result;
 }
 
+bool IsIndexMoveLine(const std::string& line) {
+  return line.find("Starting second pass: moving the moov atom") != std::string::npos;
+}
+
 bool IsStatsLine(const std::string& line) {
   const std::size_t start = line.find_first_not_of(' ');
   if (start == std::string::npos) return false;
@@ -105,6 +111,7 @@ std::string ProgressFilter::emitLine(const std::string& line) {
     lastProgress_ = RewriteClockTimes(line) + '\r';
     return lastProgress_;
   }
+  if (IsIndexMoveLine(line)) return std::string(kEncoderFinishing) + "moving the index to the front of the file\n";
   if (!SaysNothing(line)) {
     lastMessage_ = line;
     if (firstError_.empty() && ReadsAsError(line)) firstError_ = line;

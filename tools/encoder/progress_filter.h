@@ -16,10 +16,15 @@ bool ReadsAsError(const std::string& line);
 // ffmpeg's stats line ("frame= ... time=..." or "size= ... time=...").
 bool IsStatsLine(const std::string& line);
 
+// ffmpeg's note that it rewrites the finished MP4-family file to move its
+// index to the front: no report comes while it does.
+bool IsIndexMoveLine(const std::string& line);
+
 class ProgressFilter {
  public:
   // Takes a chunk of ffmpeg's output and returns the complete lines it ends:
   // stats lines rewritten and ending in CR, every other line ending in LF.
+  // The start of the index move is said as the converter's finishing line.
   // Once progress is being reported, what is returned always ends in the
   // newest report (repeated after any message), so a reader of the newest
   // line never sees the progress stand still.

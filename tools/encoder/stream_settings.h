@@ -34,10 +34,13 @@ struct VideoSettings {
   std::string level;                // encoder level ("3.0"), or empty
 };
 
-// The output as a whole: its container and the format named to ffmpeg.
+// The output as a whole: its container, the format named to ffmpeg, and
+// the extension the file is written under when the requested one would
+// misname what the file holds.
 struct OutputSettings {
   Container container;
-  std::string format;  // explicit -f, or empty
+  std::string format;     // explicit -f, or empty
+  std::string extension;  // with its dot; empty: the requested name's
 };
 
 // Adds "substituted: <text>" to the notices.

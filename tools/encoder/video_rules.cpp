@@ -56,13 +56,27 @@ void FitDvSize(VideoSettings& video, const std::string& target, Notices& notices
   video.size = size;
 }
 
+// Windows Media video cannot be stored in an MP4-family file. The file is
+// written as ASF and named for it: players that trust the name refuse an
+// ASF file called .mp4.
 void WriteWindowsMediaAsAsf(const VideoSettings& video, OutputSettings& output,
                             Notices& notices) {
   if (!IsIsoMedia(output.container.kind)) return;
   if (video.encoder != "wmv1" && video.encoder != "wmv2") return;
-  output.format = "asf";
-  Note(notices, "format -> asf (" + video.encoder +
-                    " cannot be stored in an MP4-family file; the name is kept)");
+  constexpr char kWindowsMediaExtension[] = ".wmv";
+  output.container = ContainerFor(kWindowsMediaExtension);
+  output.format = output.container.muxer;
+  output.extension = kWindowsMediaExtension;
+  Note(notices, "format -> asf, written as " + std::string(kWindowsMediaExtension) + " (" +
+                    video.encoder + " cannot be stored in an MP4-family file)");
+}
+
+// Stand-alone players look for Xvid's FourCC in capitals; ffmpeg writes it
+// in lower case.
+void MarkXvidForPlayers(VideoSettings& video, const OutputSettings& output) {
+  if (video.encoder == "libxvid" && output.container.kind == K::Avi) {
+    video.extras.insert(video.extras.end(), {"-vtag", "XVID"});
+  }
 }
 
 // RealMedia packets are limited to 64 KiB, so no coded frame may be larger:
@@ -160,6 +174,7 @@ void ApplyVideoRules(VideoSettings& video, OutputSettings& output, const SourceF
     UsePlayablePictureFormat(video);
   }
   WriteWindowsMediaAsAsf(video, output, notices);
+  MarkXvidForPlayers(video, output);
   if (output.container.kind == K::RealMedia) CapForRealMedia(video, notices);
   if (video.encoder == "libx264") UseH264Profile(video, source, notices);
 }

@@ -1,8 +1,9 @@
 // A fake encoder that reports "time=" from `step` up to `last` seconds, one
 // report every `pace` milliseconds, and quits as soon as it reads "q\n".
 // With `hold` set it waits after its last report until it is told to quit;
-// with `warn` set it prints a warning right after every report.
-// Script: "last step pace hold warn".
+// with `warn` set it prints a warning right after every report; with
+// `finish` set it says it is finishing its file after the last report.
+// Script: "last step pace hold warn finish".
 #include <poll.h>
 #include <unistd.h>
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
   const int pace = static_cast<int>(fake::Number(script, 2, 10));
   const bool hold = fake::Number(script, 3, 0) != 0;
   const bool warn = fake::Number(script, 4, 0) != 0;
+  const bool finish = fake::Number(script, 5, 0) != 0;
 
   std::puts("Input #0, fake, from 'source':");
   bool stdinOpen = true;
@@ -51,6 +53,10 @@ int main(int argc, char** argv) {
     }
     if (input == Input::Closed) stdinOpen = false;  // end of input is no quit
     if (!stdinOpen) usleep(static_cast<useconds_t>(pace) * 1000);
+  }
+  if (finish && !quit) {
+    std::puts("finishing: moving the index to the front of the file");
+    fake::Report(last);
   }
   while (hold && stdinOpen && !quit) {
     const Input input = WaitForQuit(-1);
