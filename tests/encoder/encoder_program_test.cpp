@@ -168,7 +168,9 @@ TEST(EncoderProgramTest, TheIndexMoveIsSaidAndEndsInAReport) {
 TEST(EncoderProgramTest, StopWhileFinishingCompletesTheFile) {
   TempFolder folder;
   const std::string output = folder.file("out.mp4");
-  const ChildResult run = RunChild(Mpeg4Command(SharedClip(), output), "q\n", "finishing: ");
+  const ChildResult run = RunChild(Mpeg4Command(SharedClip(), output), "q\n", [](const std::string& out) {
+    return out.find("finishing: ") != std::string::npos;
+  });
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_TRUE(DecodesCleanly(output));
   EXPECT_NEAR(ProbeMedia(output).duration, 2.0, 0.5);
