@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/source_facts.h"
 #include "profiles/profile.h"
 
 namespace orva {
@@ -37,6 +38,7 @@ struct JobItem {
   // run. Set by the conversion driver.
   char fail_reason[kReasonCapacity];
   double audio_duration;  // of the source's main audio; 0 when unknown or none
+  SourceFacts source_facts;  // from the probe, for the encoder program
 };
 
 // A zero-filled job, owned by the list it is appended to.

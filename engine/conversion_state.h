@@ -4,6 +4,7 @@
 
 #include "app/job_item.h"
 #include "engine/line_splitter.h"
+#include "engine/output_naming.h"
 
 namespace orva {
 
@@ -14,6 +15,11 @@ struct ConversionState {
   // The encoder's newest line that was neither a report nor the name it
   // wrote: its error when it fails.
   char lastMessage[kReasonCapacity] = {};
+  // How the command is built, set by the driver for every job: outputs of
+  // jobs converting beside this one count as taken, and the source facts the
+  // probe found may be handed to the encoder.
+  const ReservedPaths* reservedOutputs = nullptr;
+  bool passSourceFacts = false;
 };
 
 }  // namespace orva

@@ -34,6 +34,15 @@ std::string ReadAll(const std::string& path) {
 
 CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
                              std::chrono::milliseconds interruptAfter, int signalNumber) const {
+  const auto start = std::chrono::steady_clock::now();
+  return runInterruptedWhen(
+      arguments,
+      [&] { return interruptAfter.count() > 0 && std::chrono::steady_clock::now() - start >= interruptAfter; },
+      signalNumber);
+}
+
+CliResult ProgramFolder::runInterruptedWhen(const std::vector<std::string>& arguments,
+                                            const std::function<bool()>& ready, int signalNumber) const {
   const std::string program = file("orva-convert");
   const std::string outPath = file("stdout.txt");
   const std::string errPath = file("stderr.txt");
@@ -52,12 +61,15 @@ CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
     _exit(127);
   }
   setpgid(pid, pid);
-  if (interruptAfter.count() > 0) {
-    std::this_thread::sleep_for(interruptAfter);
-    kill(-pid, signalNumber);
-  }
   int wstatus = 0;
-  waitpid(pid, &wstatus, 0);
+  bool signalled = false;
+  while (waitpid(pid, &wstatus, WNOHANG) == 0) {
+    if (!signalled && ready()) {
+      kill(-pid, signalNumber);
+      signalled = true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
   CliResult result;
   result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
   result.out = ReadAll(outPath);

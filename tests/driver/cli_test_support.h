@@ -7,6 +7,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ class ProgramFolder {
   CliResult run(const std::vector<std::string>& arguments,
                 std::chrono::milliseconds interruptAfter = std::chrono::milliseconds(0),
                 int signalNumber = SIGINT) const;
+  // The same, interrupted as soon as `ready` says so (asked every 10 ms).
+  CliResult runInterruptedWhen(const std::vector<std::string>& arguments, const std::function<bool()>& ready,
+                               int signalNumber = SIGINT) const;
 
  private:
   ScratchFolder scratch_;

@@ -2,7 +2,7 @@
 // report every `pace` milliseconds, and quits as soon as it reads "q\n".
 // With `hold` set it waits after its last report until it is told to quit;
 // with `warn` set it prints a warning right after every report.
-// Script: "last step pace hold warn".
+// Script: "last step pace hold warn", one for each source if need be.
 #include <poll.h>
 #include <unistd.h>
 
@@ -28,7 +28,7 @@ Input WaitForQuit(int milliseconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto script = fake::Script();
+  const auto script = fake::ScriptForSource(argc, argv);
   const double last = fake::Number(script, 0, 10);
   const double step = fake::Number(script, 1, 1);
   const int pace = static_cast<int>(fake::Number(script, 2, 10));
