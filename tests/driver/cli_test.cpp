@@ -50,6 +50,8 @@ class CliTest : public ::testing::Test {
 
 ScratchFolder* CliTest::media = nullptr;
 
+using orva::test::ProcessMentions;
+
 TEST_F(CliTest, ListsEveryProfileInMenuOrder) {
   const CliResult result = program.run({"--list-profiles"});
   EXPECT_EQ(result.status, 0);
@@ -203,14 +205,13 @@ TEST_F(CliTest, StartedWithoutStandardInputAndOutputItStillMeasuresAndConverts) 
 
 TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
   setenv("ORVA_FAKE_ENCODER", "3 3 1 1", 1);  // all written, then waits for the quit command
-  const CliResult result =
-      program.run({"--jobs", "1", "--output-dir", out.path(), clip(), clip("other.mp4")}, milliseconds(700));
+  const CliResult result = program.runInterruptedWhen(
+      {"--jobs", "1", "--output-dir", out.path(), clip(), clip("other.mp4")},
+      [&] { return ProcessMentions(out.file("clip.mp4")); });
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Success!  " + out.file("clip.mp4") + "\n");
   EXPECT_TRUE(Contains(result.err, "stopped"));
 }
-
-using orva::test::ProcessMentions;
 
 bool GoneSoon(const std::string& text) {
   for (int i = 0; i < 100 && ProcessMentions(text); ++i) std::this_thread::sleep_for(milliseconds(10));
