@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/source_facts.h"
 #include "profiles/profile.h"
 
 namespace orva {
@@ -41,6 +42,7 @@ struct JobItem {
   // that is not the profile's (the file holds another format than the
   // profile's extension names); empty otherwise.
   char out_ext[32];
+  SourceFacts source_facts;  // from the probe, for the encoder program
 };
 
 // A zero-filled job, owned by the list it is appended to.

@@ -2,12 +2,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
 #include "app/data_files.h"
+#include "cli/batch_terminal.h"
 #include "cli/file_measuring.h"
 #include "cli/interrupt.h"
+#include "cli/job_lanes.h"
 #include "cli/paced_run.h"
 #include "cli/terminal_question.h"
 #include "cli/terminal_view.h"
@@ -15,6 +19,7 @@
 #include "engine/encoder_command.h"
 #include "engine/failure_reason.h"
 #include "engine/media_probe.h"
+#include "engine/process.h"
 
 namespace orva {
 
@@ -45,7 +50,7 @@ int PrintCommands(FileMeasuring& files, JobList& jobs, const std::string& encode
       return kExitJobsFailed;
     }
     char commandLine[kCommandCapacity];
-    const int built = BuildEncoderCommand(encoderPath.c_str(), *job, commandLine, &written);
+    const int built = BuildEncoderCommand(encoderPath.c_str(), *job, commandLine, &written, true);
     if (built != kCommandBuilt) {
       std::fprintf(stderr, "orva-convert: %s: %s\n", job->path, CommandFailureText(built));
       status = kExitJobsFailed;
@@ -58,18 +63,24 @@ int PrintCommands(FileMeasuring& files, JobList& jobs, const std::string& encode
 }
 
 // The run ended before a job because its folder was refused: say so.
-void ReportRefusedFolder(const JobList& jobs, const TerminalView& view) {
+void ReportRefusedFolder(const JobList& jobs, const std::function<bool(int)>& hasResult) {
   for (const JobItem* job = jobs.head; job != nullptr; job = job->next) {
-    if (!view.hasResult(job->index) && job->fail_reason[0] != '\0') {
+    if (!hasResult(job->index) && job->fail_reason[0] != '\0') {
       SayRunEnded(*job);
       return;
     }
   }
 }
 
-int Convert(FileMeasuring& files, JobList& jobs, const std::string& encoderPath) {
+void SayStopped(bool anyStarted) {
+  std::fputs(anyStarted ? "orva-convert: stopped\n" : "orva-convert: stopped before any conversion\n", stderr);
+}
+
+// One job after the other.
+int ConvertInTurn(FileMeasuring& files, JobList& jobs, const std::string& encoderPath) {
   TerminalView view(jobs, stdout, isatty(STDOUT_FILENO) != 0);
   ConversionDriver driver(view, encoderPath);
+  driver.passSourceFacts(true);
   bool anyStarted = false;
   // Usually once: the first job converts while the other files are measured.
   // Only when no measured job could be launched is the next one measured.
@@ -86,11 +97,44 @@ int Convert(FileMeasuring& files, JobList& jobs, const std::string& encoderPath)
     }
     if (started == kRunDeclined || !files.pending()) break;
   }
-  ReportRefusedFolder(jobs, view);
-  if (InterruptCount() > 0) {
-    std::fputs(anyStarted ? "orva-convert: stopped\n" : "orva-convert: stopped before any conversion\n", stderr);
-  }
+  ReportRefusedFolder(jobs, [&view](int row) { return view.hasResult(row); });
+  if (InterruptCount() > 0) SayStopped(anyStarted);
   return view.successCount() == jobs.count() ? kExitSuccess : kExitJobsFailed;
+}
+
+// `laneCount` jobs at once, each in a lane of its own.
+int ConvertSideBySide(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount) {
+  BatchTerminal terminal(jobs, stdout, isatty(STDOUT_FILENO) != 0);
+  JobQueue queue(jobs);
+  ReservedPaths outputsInUse;
+  JobLanes lanes;
+  for (int i = 0; i < laneCount; ++i) {
+    lanes.push_back(std::make_unique<JobLane>(terminal, jobs, queue, outputsInUse, encoderPath));
+  }
+  const bool stayed = RunLanes(lanes, queue, files, terminal, jobs);
+  terminal.flushResults();
+  if (!stayed) {
+    std::fputs("\norva-convert: left; the encoders finish their files on their own\n", stderr);
+    return kExitJobsFailed;
+  }
+  if (InterruptCount() > 0) files.measureAll();  // says which files are left
+  ReportRefusedFolder(jobs, [&terminal](int row) { return terminal.hasResult(row); });
+  if (InterruptCount() > 0) {
+    SayStopped(std::any_of(lanes.begin(), lanes.end(), [](const auto& lane) { return lane->everStarted(); }));
+  }
+  return terminal.successCount() == jobs.count() ? kExitSuccess : kExitJobsFailed;
+}
+
+// As many jobs at once as asked, or as processors may be used; never more
+// than there are files.
+int LaneCount(const CliOptions& options) {
+  const int wanted = options.jobs > 0 ? options.jobs : PlatformUsableProcessors();
+  return std::max(1, std::min(wanted, static_cast<int>(options.files.size())));
+}
+
+int Convert(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount) {
+  return laneCount == 1 ? ConvertInTurn(files, jobs, encoderPath)
+                        : ConvertSideBySide(files, jobs, encoderPath, laneCount);
 }
 
 }  // namespace
@@ -107,7 +151,8 @@ int ConvertFiles(const CliOptions& options, const std::string& programFolder) {
 
   JobList jobs;
   FileMeasuring files(absolute, jobs);
-  const int status = absolute.dryRun ? PrintCommands(files, jobs, encoderPath) : Convert(files, jobs, encoderPath);
+  const int status = absolute.dryRun ? PrintCommands(files, jobs, encoderPath)
+                                        : Convert(files, jobs, encoderPath, LaneCount(absolute));
   jobs.freeAll();
   return files.skipped() == 0 ? status : kExitJobsFailed;
 }

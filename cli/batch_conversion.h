@@ -1,5 +1,6 @@
 // Converting the files named on the command line: probe them, make the
-// jobs, then convert them one after the other (or only print the commands).
+// jobs, then convert them, one after the other or several at once (or only
+// print the commands).
 #pragma once
 
 #include <string>

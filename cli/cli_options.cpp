@@ -106,6 +106,11 @@ bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
       if (argument == "--show-profile") options.mode = CliMode::ShowProfile;
     } else if (argument == "--output-dir") {
       options.outputDir = value;
+    } else if (argument == "--jobs") {
+      if (!ParseId(value, options.jobs) || options.jobs < 1 || options.jobs > kMaxJobs) {
+        error = "--jobs: \"" + value + "\" is not a number of jobs from 1 to " + std::to_string(kMaxJobs);
+        return false;
+      }
     } else if (argument == "--begin" || argument == "--end") {
       double seconds = 0;
       if (!ParseSeconds(value, seconds)) {
@@ -128,11 +133,13 @@ const char* CliUsage() {
          "  orva-convert --list-profiles\n"
          "  orva-convert --show-profile ID [CHOICES]\n"
          "  orva-convert [--profile ID] [--output-dir DIR] [--begin SECONDS] [--end SECONDS]\n"
-         "               [CHOICES] [--dry-run] FILE...\n"
+         "               [--jobs N] [CHOICES] [--dry-run] FILE...\n"
          "CHOICES pick among the items the profile offers, by their text:\n"
          "  --extension, --video-codec, --size, --video-bitrate, --frame-rate, --aspect,\n"
          "  --audio-codec, --audio-bitrate, --sample-rate, --channels\n"
          "Without --profile the saved profile choice of the program folder is used.\n"
+         "--jobs N converts N files at once; without it, as many as there are usable\n"
+         "processors (never more than the files). --jobs 1 converts one after the other.\n"
          "Exit status: 0 every job succeeded, 1 a job failed or a file was skipped,\n"
          "2 usage error.\n";
 }

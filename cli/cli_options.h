@@ -14,6 +14,9 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitJobsFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// More encoders than this at once would only fight over the processors.
+inline constexpr int kMaxJobs = 64;
+
 enum class CliMode { Convert, ListProfiles, ShowProfile, Help };
 
 struct CliOptions {
@@ -24,6 +27,7 @@ struct CliOptions {
   std::optional<double> end;
   std::vector<std::pair<ProfileOption, std::string>> choices;  // in typed order
   bool dryRun = false;
+  int jobs = 0;  // --jobs: how many convert at once; 0: one per usable processor
   std::vector<std::string> files;
 };
 

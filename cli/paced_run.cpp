@@ -9,26 +9,6 @@ namespace orva {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A periodic deadline that never piles up missed periods.
-struct Timer {
-  std::chrono::milliseconds period;
-  Clock::time_point next;
-
-  void restart(Clock::time_point now) { next = now + period; }
-  bool due(Clock::time_point now) {
-    if (now < next) return false;
-    next = std::max(next + period, now);
-    return true;
-  }
-};
-
-int MillisecondsUntil(Clock::time_point when) {
-  const auto left = std::chrono::ceil<std::chrono::milliseconds>(when - Clock::now()).count();
-  return static_cast<int>(std::max<long long>(left, 0));
-}
-
 bool LastListedJobRuns(const ConversionDriver& driver) {
   const JobItem* running = driver.state().currentJob;
   return running == nullptr || running->next == nullptr;
@@ -36,9 +16,14 @@ bool LastListedJobRuns(const ConversionDriver& driver) {
 
 }  // namespace
 
+int MillisecondsUntil(Clock::time_point when) {
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(when - Clock::now()).count();
+  return static_cast<int>(std::max<long long>(left, 0));
+}
+
 bool RunPaced(ConversionDriver& driver, TerminalView& view, const BackgroundStep& background) {
-  Timer encoderPoll{std::chrono::milliseconds(kEncoderPollMs), {}};
-  Timer progressTick{std::chrono::milliseconds(kProgressTickMs), {}};
+  PeriodicTimer encoderPoll{std::chrono::milliseconds(kEncoderPollMs), {}};
+  PeriodicTimer progressTick{std::chrono::milliseconds(kProgressTickMs), {}};
   int generation = -1;
   bool backgroundLeft = static_cast<bool>(background);
   while (driver.converting() && view.timersRunning()) {

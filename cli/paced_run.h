@@ -1,6 +1,8 @@
 // Plays the main window's two timers for the driver in real time.
 #pragma once
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 
 #include "cli/terminal_view.h"
@@ -10,6 +12,24 @@ namespace orva {
 
 inline constexpr int kEncoderPollMs = 50;
 inline constexpr int kProgressTickMs = 100;
+
+using Clock = std::chrono::steady_clock;
+
+// A periodic deadline that never piles up missed periods.
+struct PeriodicTimer {
+  std::chrono::milliseconds period;
+  Clock::time_point next;
+
+  void restart(Clock::time_point now) { next = now + period; }
+  bool due(Clock::time_point now) {
+    if (now < next) return false;
+    next = std::max(next + period, now);
+    return true;
+  }
+};
+
+// Milliseconds from now until `when`; 0 when it has passed.
+int MillisecondsUntil(Clock::time_point when);
 
 // Work done before every encoder poll for as long as there is some; returns
 // false when there is none left.

@@ -8,35 +8,42 @@ namespace orva {
 
 namespace {
 
-bool IsResult(const std::string& text) {
-  return text == kStatusSuccess || text == kStatusFailed || text == kStatusFatal;
+std::string ShownOutputPath(const JobItem& job) {
+  // A job whose command could not be built has no output name.
+  if (job.out_name[0] == '\0') return job.path;
+  return OutputPathOf(job);
 }
 
 }  // namespace
+
+bool IsResultText(const std::string& text) {
+  return text == kStatusSuccess || text == kStatusFailed || text == kStatusFatal;
+}
+
+std::string ResultLines(const JobItem& job, const std::string& result) {
+  char head[16];
+  std::snprintf(head, sizeof head, "%-9s ", result.c_str());
+  std::string lines = head + ShownOutputPath(job) + "\n";
+  // The reason goes on a line of its own, under the path.
+  if (result != kStatusSuccess && job.fail_reason[0] != '\0') {
+    lines += std::string(10, ' ') + job.fail_reason + "\n";
+  }
+  return lines;
+}
 
 TerminalView::TerminalView(const JobList& jobs, std::FILE* out, bool liveLine)
     : jobs_(jobs), out_(out), liveLine_(liveLine) {}
 
 void TerminalView::setRowStatus(int row, const std::string& text) {
   finishing_ = text == kStatusFinishing;
-  if (!IsResult(text)) return;  // the percentage shows in the progress line
+  if (!IsResultText(text)) return;  // the percentage shows in the progress line
   const JobItem* job = jobs_.at(row);
   if (job == nullptr) return;
   if (text == kStatusSuccess) ++successes_;
   resultRows_.insert(row);
   clearProgressLine();
-  std::fprintf(out_, "%-9s %s\n", text.c_str(), outputPathOf(*job).c_str());
-  // The reason goes on a line of its own, under the path.
-  if (text != kStatusSuccess && job->fail_reason[0] != '\0') {
-    std::fprintf(out_, "%-9s %s\n", "", job->fail_reason);
-  }
+  std::fputs(ResultLines(*job, text).c_str(), out_);
   std::fflush(out_);
-}
-
-std::string TerminalView::outputPathOf(const JobItem& job) const {
-  // A job whose command could not be built has no output name.
-  if (job.out_name[0] == '\0') return job.path;
-  return OutputPathOf(job);
 }
 
 void TerminalView::setConverting(bool converting) {

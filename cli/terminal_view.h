@@ -12,6 +12,14 @@
 
 namespace orva {
 
+// The driver's status texts that are a job's result, not a percentage.
+bool IsResultText(const std::string& text);
+
+// A job's result line: the result and the output path (the source's path
+// when no output was named), and the reason on a line of its own under a
+// result that is no success.
+std::string ResultLines(const JobItem& job, const std::string& result);
+
 class TerminalView : public ConversionView {
  public:
   // `liveLine`: redraw a progress line in place (only on a terminal).
@@ -43,7 +51,6 @@ class TerminalView : public ConversionView {
 
  private:
   void clearProgressLine();
-  std::string outputPathOf(const JobItem& job) const;
 
   const JobList& jobs_;
   std::FILE* out_;

@@ -115,7 +115,7 @@ void ConversionDriver::stop() {
 }
 
 int ConversionDriver::startNextJob(JobItem* job) {
-  for (; job != nullptr; job = job->next) {
+  for (; job != nullptr; job = following(job)) {
     resetForNewRun();
     job->fail_reason[0] = '\0';
     const std::string folder = OutputFolderFor(*job);
@@ -137,6 +137,8 @@ int ConversionDriver::startNextJob(JobItem* job) {
 void ConversionDriver::resetForNewRun() {
   LineSplitterRelease(state_.splitter);
   state_ = ConversionState{};
+  state_.reservedOutputs = reserved_;
+  state_.passSourceFacts = passSourceFacts_;
   ClearToolRunner(runner_);
 }
 
@@ -145,6 +147,10 @@ bool ConversionDriver::launchEncoder(JobItem& job) {
   const int built = runner_.descriptor->buildCommand(runner_);
   if (built == kCommandBuilt && LaunchTool(runner_)) {
     job.fail_reason[0] = '\0';
+    if (reserved_ != nullptr) {
+      reservedPath_ = OutputFolderFor(job) + job.out_name + ChosenExtension(*job.profile);
+      reserved_->insert(reservedPath_);
+    }
     return true;
   }
   ExplainLaunchFailure(job, built, runner_.programPath);
@@ -166,12 +172,20 @@ void ConversionDriver::onEncoderTimer() {
   runner_.descriptor->onFinish(runner_);
   judgeEndedJob();
   ClearToolRunner(runner_);
+  releaseOutputName();
 
   if (stopRequested_) {
     endRun();
     return;
   }
-  if (startNextJob(state_.currentJob->next) != kJobStarted) endRun();
+  if (startNextJob(following(state_.currentJob)) != kJobStarted) endRun();
+}
+
+// The encoder has ended: its file is in place under its name, or gone.
+void ConversionDriver::releaseOutputName() {
+  if (reserved_ == nullptr || reservedPath_.empty()) return;
+  reserved_->erase(reservedPath_);
+  reservedPath_.clear();
 }
 
 void ConversionDriver::judgeEndedJob() {

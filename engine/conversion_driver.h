@@ -3,11 +3,13 @@
 // ConversionView informed. Paced by its owner's two timers.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/job_item.h"
 #include "engine/conversion_state.h"
 #include "engine/conversion_view.h"
+#include "engine/output_naming.h"
 #include "engine/tool_runner.h"
 
 namespace orva {
@@ -48,6 +50,17 @@ class ConversionDriver {
   // Starts the first job of the chain from `job` that can be launched.
   int startNextJob(JobItem* job);
 
+  // For a driver converting beside others of the same batch: the job after
+  // one that ended (or could not be launched) is taken from `nextJob`
+  // instead of following the list; nullptr ends the run.
+  void takeJobsFrom(std::function<JobItem*()> nextJob) { nextJob_ = std::move(nextJob); }
+  // Outputs in `reserved` count as taken when a job is named; the running
+  // job's output is in it from its launch to its end, so that drivers
+  // sharing the set never pick one name twice.
+  void shareOutputNames(ReservedPaths& reserved) { reserved_ = &reserved; }
+  // Hands the probe's source facts to the encoder on its command line.
+  void passSourceFacts(bool pass) { passSourceFacts_ = pass; }
+
   bool converting() const { return converting_; }
   bool stopRequested() const { return stopRequested_; }
   const ConversionState& state() const { return state_; }
@@ -59,6 +72,8 @@ class ConversionDriver {
   void showJobStarted(const JobItem& job);
   void judgeEndedJob();
   void endRun();
+  JobItem* following(JobItem* job) const { return nextJob_ ? nextJob_() : job->next; }
+  void releaseOutputName();
 
   ConversionView& view_;
   ToolRunner runner_;
@@ -67,6 +82,10 @@ class ConversionDriver {
   bool stopRequested_ = false;
   bool converting_ = false;
   bool encoderRunning_ = false;
+  std::function<JobItem*()> nextJob_;
+  ReservedPaths* reserved_ = nullptr;
+  std::string reservedPath_;  // the running job's entry in `reserved_`
+  bool passSourceFacts_ = false;
 };
 
 }  // namespace orva

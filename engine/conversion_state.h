@@ -4,6 +4,7 @@
 
 #include "app/job_item.h"
 #include "engine/line_splitter.h"
+#include "engine/output_naming.h"
 
 namespace orva {
 
@@ -16,6 +17,11 @@ struct ConversionState {
   char lastMessage[kReasonCapacity] = {};
   // The encoder has written everything and is finishing its file.
   bool finishing = false;
+  // How the command is built, set by the driver for every job: outputs of
+  // jobs converting beside this one count as taken, and the source facts the
+  // probe found may be handed to the encoder.
+  const ReservedPaths* reservedOutputs = nullptr;
+  bool passSourceFacts = false;
 };
 
 }  // namespace orva

@@ -54,7 +54,8 @@ std::string VideoOptions(const Profile& profile) {
 }
 
 int BuildEncoderCommand(const char* programPath, JobItem& job,
-                        char (&commandLine)[kCommandCapacity], const ReservedPaths* reserved) {
+                        char (&commandLine)[kCommandCapacity], const ReservedPaths* reserved,
+                        bool withSourceFacts) {
   if (!SafelyQuotable(programPath) || !SafelyQuotable(job.path)) return kPathHasDoubleQuote;
   std::string outputPath;
   const int named = OutputPathFor(job, outputPath, reserved);
@@ -69,9 +70,12 @@ int BuildEncoderCommand(const char* programPath, JobItem& job,
   }
   if (job.profile->videoCodecCount == 0) std::strncat(length, " -vn ", sizeof length - std::strlen(length) - 1);
 
+  std::string facts;
+  if (withSourceFacts && job.source_facts.known) facts = "-source-facts " + SourceFactsWord(job.source_facts) + " ";
+
   char built[kCommandCapacity];
-  const int needed = std::snprintf(built, sizeof built, "\"%s\" %s-i \"%s\" %s-y %s%s\"%s\"",
-                                   programPath, seek, job.path, length,
+  const int needed = std::snprintf(built, sizeof built, "\"%s\" %s%s-i \"%s\" %s-y %s%s\"%s\"",
+                                   programPath, facts.c_str(), seek, job.path, length,
                                    VideoOptions(*job.profile).c_str(),
                                    AudioOptions(*job.profile).c_str(), outputPath.c_str());
   if (needed < 0 || needed >= kCommandCapacity) return kCommandTooLong;  // never run a cut command
@@ -90,7 +94,8 @@ const char* CommandFailureText(int result) {
 int EncoderBuildCommand(ToolRunner& runner) {
   auto* state = static_cast<ConversionState*>(runner.context);
   if (state == nullptr || state->currentJob == nullptr) return -1;
-  return BuildEncoderCommand(runner.programPath, *state->currentJob, runner.commandLine);
+  return BuildEncoderCommand(runner.programPath, *state->currentJob, runner.commandLine,
+                             state->reservedOutputs, state->passSourceFacts);
 }
 
 }  // namespace orva

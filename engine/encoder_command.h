@@ -26,13 +26,15 @@ inline constexpr int kCommandTooLong = 4;
 int EncoderBuildCommand(ToolRunner& runner);
 
 // Builds the command line of `job` into `commandLine` and fixes the job's
-// output name (outputs in `reserved` count as taken). kCommandBuilt, or why
+// output name (outputs in `reserved` count as taken). With
+// `withSourceFacts`, the facts the probe found go on it as -source-facts, so
+// that the encoder need not measure the source again. kCommandBuilt, or why
 // not: a path holds a double quote, the output path cannot be named, or the
 // command would not fit 1023 characters (nothing is written then, so no
 // truncated command can run).
 int BuildEncoderCommand(const char* programPath, JobItem& job,
                         char (&commandLine)[kCommandCapacity],
-                        const ReservedPaths* reserved = nullptr);
+                        const ReservedPaths* reserved = nullptr, bool withSourceFacts = false);
 
 // The user's words for a result other than kCommandBuilt.
 const char* CommandFailureText(int result);

@@ -107,6 +107,7 @@ JobItem* NewProbedJob(const char* path, const ProbeRecord& record) {
   job->height = record.height;
   job->audio_streams = record.audioStreams;
   job->audio_duration = record.audioDuration;
+  job->source_facts = record.sourceFacts;
   FormatClock(job->duration, job->duration_text);
   job->profile = currentProfile;
   EstimateOutputSize(*job);
@@ -173,6 +174,7 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   if (height != nullptr) record.height = std::atoi(height + std::strlen("height="));
   record.audioStreams = CountLineStarts(report, "codec_type=audio");
   record.audioDuration = MainAudioLength(report);
+  record.sourceFacts = ParseSourceReport(report);
 }
 
 int CheckPassablePath(const char* path) {

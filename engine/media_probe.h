@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/job_item.h"
+#include "engine/source_facts.h"
 #include "engine/tool_runner.h"
 
 namespace orva {
@@ -20,6 +21,7 @@ struct ProbeRecord {
   std::int32_t height;
   std::int32_t audioStreams;
   double audioDuration;  // result: the main audio stream's length; 0 when none is given
+  SourceFacts sourceFacts;  // result: what the encoder program needs to know
 };
 
 extern const ToolDescriptor kProbeDescriptor;
@@ -27,9 +29,9 @@ extern const ToolDescriptor kProbeDescriptor;
 // The process-wide probe runner; its programPath is set at start-up.
 ToolRunner& ProbeRunner();
 
-// Reads duration, width, height, the number of audio streams and the main
-// audio's length from a probe report. The main audio is the first audio
-// stream marked default, else the first audio stream.
+// Reads duration, width, height, the number of audio streams, the main
+// audio's length and the source facts from a probe report. The main audio is
+// the first audio stream marked default, else the first audio stream.
 void ParseProbeReport(const char* report, ProbeRecord& record);
 
 // Results of ProbeAndAddFile.

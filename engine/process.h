@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orva {
 
@@ -62,6 +63,10 @@ PipeState PlatformBytesAvailable(OsHandle pipe, std::size_t& available);
 // time, when a signal came first, or for no pipe at all (after the time).
 bool PlatformWaitReadable(OsHandle pipe, int milliseconds);
 
+// The same for several pipes at once: true as soon as any of them can be
+// read (or is broken). Handles that are none are passed over.
+bool PlatformWaitAnyReadable(const std::vector<OsHandle>& pipes, int milliseconds);
+
 // Reads at most `size` bytes; returns the count, 0 at end of stream, -1 on
 // failure.
 long PlatformRead(OsHandle pipe, char* buffer, std::size_t size);
@@ -111,6 +116,10 @@ std::string PlatformHostName();
 
 // Folder of the running executable, without its final separator.
 std::string PlatformExecutableFolder();
+
+// How many processors this program may run on: those of its affinity mask,
+// so that a container's or a taskset's limit counts; at least 1.
+int PlatformUsableProcessors();
 
 // The separator between folder and file names on this platform.
 inline constexpr char kPathSeparator =

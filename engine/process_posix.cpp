@@ -1,6 +1,7 @@
 // Child processes and pipes on POSIX systems.
 #include <fcntl.h>
 #include <poll.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <linux/close_range.h>
@@ -193,6 +194,18 @@ bool PlatformWaitReadable(OsHandle pipe, int milliseconds) {
   return poll(&entry, 1, std::max(milliseconds, 0)) > 0;
 }
 
+bool PlatformWaitAnyReadable(const std::vector<OsHandle>& pipes, int milliseconds) {
+  std::vector<pollfd> entries;
+  for (const OsHandle pipe : pipes) {
+    if (pipe != kNoHandle) entries.push_back(pollfd{static_cast<int>(pipe), POLLIN, 0});
+  }
+  if (entries.empty()) {
+    PlatformSleep(milliseconds);
+    return false;
+  }
+  return poll(entries.data(), entries.size(), std::max(milliseconds, 0)) > 0;
+}
+
 long PlatformRead(OsHandle pipe, char* buffer, std::size_t size) {
   ssize_t n;
   do {
@@ -289,6 +302,13 @@ std::string PlatformExecutableFolder() {
   const auto slash = folder.rfind('/');
   return slash == std::string::npos || slash == 0 ? folder.substr(0, slash + 1)
                                                    : folder.substr(0, slash);
+}
+
+int PlatformUsableProcessors() {
+  cpu_set_t mask;
+  CPU_ZERO(&mask);
+  if (sched_getaffinity(0, sizeof mask, &mask) == 0) return std::max(CPU_COUNT(&mask), 1);
+  return static_cast<int>(std::max(sysconf(_SC_NPROCESSORS_ONLN), 1L));
 }
 
 }  // namespace orva

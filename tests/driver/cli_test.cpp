@@ -66,6 +66,8 @@ class CliTest : public ::testing::Test {
 
 ScratchFolder* CliTest::media = nullptr;
 
+using orva::test::ProcessMentions;
+
 TEST_F(CliTest, ListsEveryProfileInMenuOrder) {
   const CliResult result = program.run({"--list-profiles"});
   EXPECT_EQ(result.status, 0);
@@ -113,10 +115,12 @@ TEST_F(CliTest, DryRunPrintsEachCommandAndConvertsNothing) {
   const CliResult result = program.run({"--dry-run", "--output-dir", out.path(), "--begin", "1",
                                         "--end", "2", "--channels", "Mono", clip(), clip("other.mp4")});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out, "\"" + program.file("cv.dat") + "\"  -ss 1.000000 -i \"" + clip() +
+  // The facts measured of the source go along, so the encoder need not measure it again.
+  const std::string facts = " -source-facts 0,320,240,25,1,0 ";
+  EXPECT_EQ(result.out, "\"" + program.file("cv.dat") + "\"" + facts + " -ss 1.000000 -i \"" + clip() +
                             "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
                             "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("clip.mp4") + "\"\n"
-                            "\"" + program.file("cv.dat") + "\"  -ss 1.000000 -i \"" + clip("other.mp4") +
+                            "\"" + program.file("cv.dat") + "\"" + facts + " -ss 1.000000 -i \"" + clip("other.mp4") +
                             "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
                             "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("other.mp4") + "\"\n");
   EXPECT_TRUE(fs::is_empty(out.path()));
@@ -217,18 +221,107 @@ TEST_F(CliTest, StartedWithoutStandardInputAndOutputItStillMeasuresAndConverts) 
 
 TEST_F(CliTest, CtrlCStopsTheRunningJobAndStartsNoOther) {
   setenv("ORVA_FAKE_ENCODER", "3 3 1 1", 1);  // all written, then waits for the quit command
-  const CliResult result = program.run({"--output-dir", out.path(), clip(), clip("other.mp4")},
-                                       [&] { return ProcessMentions(out.file("clip.mp4")); });
+  const CliResult result = program.run(
+      {"--jobs", "1", "--output-dir", out.path(), clip(), clip("other.mp4")},
+      [&] { return ProcessMentions(out.file("clip.mp4")); });
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Success!  " + out.file("clip.mp4") + "\n");
   EXPECT_TRUE(Contains(result.err, "stopped"));
 }
 
-using orva::test::ProcessMentions;
-
 bool GoneSoon(const std::string& text) {
   for (int i = 0; i < 100 && ProcessMentions(text); ++i) std::this_thread::sleep_for(milliseconds(10));
   return !ProcessMentions(text);
+}
+
+// Side by side: two jobs at once into one folder.
+class CliSideBySideTest : public CliTest {
+ protected:
+  void TearDown() override {
+    for (const char* name : {"ORVA_FAKE_ENCODER", "ORVA_FAKE_ENCODER_a_avi", "ORVA_FAKE_ENCODER_a_mkv",
+                             "ORVA_FAKE_ENCODER_clip_mp4", "ORVA_FAKE_ENCODER_other_mp4"}) {
+      unsetenv(name);
+    }
+  }
+};
+
+TEST_F(CliSideBySideTest, TwoJobsWantingOneNameGetItAndTheNextFreeWhicheverEndsFirst) {
+  ScratchFolder sources;
+  ASSERT_TRUE(MakeClip(sources.file("a.avi"), 1));
+  fs::copy_file(sources.file("a.avi"), sources.file("a.mkv"));
+  const char* slow = "3 1 300";
+  const char* fast = "3 1 5";
+  for (const bool firstEndsFirst : {true, false}) {
+    ScratchFolder target;
+    setenv("ORVA_FAKE_ENCODER_a_avi", firstEndsFirst ? fast : slow, 1);
+    setenv("ORVA_FAKE_ENCODER_a_mkv", firstEndsFirst ? slow : fast, 1);
+    const CliResult result =
+        program.run({"--jobs", "2", "--output-dir", target.path(), sources.file("a.avi"), sources.file("a.mkv")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "Success!  " + target.file("a.mp4") + "\nSuccess!  " + target.file("a(0).mp4") + "\n")
+        << "first ends first: " << firstEndsFirst;
+    EXPECT_TRUE(fs::exists(target.file("a.mp4")));
+    EXPECT_TRUE(fs::exists(target.file("a(0).mp4")));
+  }
+}
+
+TEST_F(CliSideBySideTest, AFailingJobBesideASucceedingOneKeepsItsReasonAndItsPlace) {
+  setenv("ORVA_FAKE_ENCODER_clip_mp4", "1 1 400", 1);  // a third of the clip, and it ends last
+  setenv("ORVA_FAKE_ENCODER_other_mp4", "3 1 5", 1);
+  const CliResult result = program.run({"--jobs", "2", "--output-dir", out.path(), clip(), clip("other.mp4")});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "Failed!   " + out.file("clip.mp4") + "\n          the encoder wrote only 33% of the range\n" +
+                            "Success!  " + out.file("other.mp4") + "\n");
+}
+
+TEST_F(CliSideBySideTest, CtrlCStopsBothRunningJobsAndStartsNoThird) {
+  ScratchFolder sources;
+  for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) fs::copy_file(clip(), sources.file(name));
+  setenv("ORVA_FAKE_ENCODER", "3 3 1 1", 1);  // all written, then waits for the quit command
+  const auto bothRunning = [&] {
+    return ProcessMentions(out.file("one.mp4")) && ProcessMentions(out.file("two.mp4"));
+  };
+  const CliResult result = program.run(
+      {"--jobs", "2", "--output-dir", out.path(), sources.file("one.mp4"), sources.file("two.mp4"),
+       sources.file("three.mp4")},
+      bothRunning);
+  EXPECT_EQ(result.status, 1);
+  // A fake that is never told to quit would wait for ever and fail.
+  EXPECT_EQ(result.out, "Success!  " + out.file("one.mp4") + "\nSuccess!  " + out.file("two.mp4") + "\n");
+  EXPECT_TRUE(Contains(result.err, "orva-convert: stopped\n")) << result.err;
+  EXPECT_FALSE(fs::exists(out.file("three.mp4")));
+  EXPECT_FALSE(ProcessMentions(out.file("three.mp4")));
+}
+
+TEST_F(CliSideBySideTest, OneJobAtATimePrintsWhatItAlwaysPrinted) {
+  // A failure, a success and a skipped file, with the lines of one job at a time.
+  setenv("ORVA_FAKE_ENCODER_clip_mp4", "1 1 5", 1);
+  setenv("ORVA_FAKE_ENCODER_other_mp4", "3 1 5", 1);
+  const std::string expected = "Failed!   " + out.file("clip.mp4") +
+                               "\n          the encoder wrote only 33% of the range\n"
+                               "Success!  " + out.file("other.mp4") + "\n";
+  const CliResult inTurn =
+      program.run({"--jobs", "1", "--output-dir", out.path(), clip(), clip("notes.txt"), clip("other.mp4")});
+  EXPECT_EQ(inTurn.status, 1);
+  EXPECT_EQ(inTurn.out, expected);
+  EXPECT_TRUE(Contains(inTurn.err, "notes.txt: cannot be measured, skipped")) << inTurn.err;
+
+  // Several at once the terminal-less output stays the same.
+  ScratchFolder again;
+  const CliResult sideBySide =
+      program.run({"--jobs", "3", "--output-dir", again.path(), clip(), clip("notes.txt"), clip("other.mp4")});
+  EXPECT_EQ(sideBySide.status, 1);
+  EXPECT_EQ(sideBySide.out, "Failed!   " + again.file("clip.mp4") +
+                                "\n          the encoder wrote only 33% of the range\n"
+                                "Success!  " + again.file("other.mp4") + "\n");
+}
+
+TEST_F(CliTest, RefusesANumberOfJobsItCannotRun) {
+  for (const char* jobs : {"0", "-1", "two", "65"}) {
+    const CliResult result = program.run({"--jobs", jobs, clip()});
+    EXPECT_EQ(result.status, 2) << jobs;
+    EXPECT_TRUE(Contains(result.err, "--jobs:")) << result.err;
+  }
 }
 
 TEST_F(CliTest, CtrlCWhileAFileHangsTheProbeConvertsNothingAndLeavesNoProbe) {

@@ -92,6 +92,20 @@ TEST(EncoderProgramTest, RefusesAnUnknownCommandLine) {
   EXPECT_NE(run.output.find("unknown option -q"), std::string::npos);
 }
 
+TEST(EncoderProgramTest, GivenSourceFactsAreTakenInsteadOfMeasuringTheSource) {
+  TempFolder folder;
+  // The clip has audio; facts that say it has none must be believed.
+  const std::string song = " -i " + Quoted(SharedClip()) + " -y -acodec libmp3lame " + Quoted(folder.file("o.mp3"));
+  const ChildResult told = RunChild(Quoted(EncoderProgram()) + " -source-facts 0,320,240,25,-1,0" + song);
+  EXPECT_EQ(told.exitCode, 2);
+  EXPECT_NE(told.output.find("the source has no audio stream to convert"), std::string::npos) << told.output;
+
+  const ChildResult garbled = RunChild(Quoted(EncoderProgram()) + " -source-facts 0,320" + song);
+  EXPECT_EQ(garbled.exitCode, 2);
+  EXPECT_NE(garbled.output.find("-source-facts: \"0,320\""), std::string::npos) << garbled.output;
+  EXPECT_EQ(folder.fileCount(), 0);
+}
+
 // Runs the command, waits until its output holds `trigger` and ends cv.dat
 // with `signalNumber`; returns cv.dat's exit code.
 int EndWhenSaid(const std::string& command, const std::string& trigger, int signalNumber) {

@@ -49,6 +49,30 @@ TEST(SourceFactsTest, CoverArtIsNoPictureAndAnEmptyReportIsUnknown) {
   EXPECT_FALSE(ParseSourceReport("Invalid data found when processing input\n").known);
 }
 
+TEST(SourceFactsTest, TheWordHandedOnReadsBackExactly) {
+  const SourceFacts picture = ParseSourceReport(kCoverArt + kPicture + Stream(1, "audio"));
+  SourceFacts read;
+  ASSERT_TRUE(orva::ReadSourceFactsWord(orva::SourceFactsWord(picture), read));
+  EXPECT_TRUE(read.known);
+  EXPECT_EQ(read.videoStream, 0);
+  EXPECT_EQ(read.width, 1920);
+  EXPECT_EQ(read.height, 1080);
+  EXPECT_EQ(read.frameRate, 30000.0 / 1001);  // not a digit lost
+  EXPECT_EQ(read.audioStream, 1);
+  EXPECT_TRUE(read.coverArt);
+
+  const SourceFacts song = ParseSourceReport(Stream(0, "audio"));
+  EXPECT_EQ(orva::SourceFactsWord(song), "-1,0,0,0,0,0");
+  ASSERT_TRUE(orva::ReadSourceFactsWord("-1,0,0,0,0,0", read));
+  EXPECT_EQ(read.videoStream, kNoStream);
+  EXPECT_EQ(read.audioStream, 0);
+
+  for (const char* bad : {"", "0,320,240,25,1", "0,320,240,25,1,0,", "0,320,240,25,1,2", "0,-5,240,25,1,0",
+                          "0,320,240,nan,1,0", "0,320,240,inf,1,0", "0;320;240;25;1;0", "-2,320,240,25,1,0", "0,320,240,25,1,0 "}) {
+    EXPECT_FALSE(orva::ReadSourceFactsWord(bad, read)) << bad;
+  }
+}
+
 struct ProfileCase {
   int width, height;
   double rate;

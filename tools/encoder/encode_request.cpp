@@ -20,6 +20,7 @@ std::string* ValueSlot(const std::string& option, EncodeRequest& request) {
   if (option == "-ab") return &request.audio.bitrate;
   if (option == "-ar") return &request.audio.sampleRate;
   if (option == "-ac") return &request.audio.channels;
+  if (option == "-source-facts") return &request.sourceFacts;
   return nullptr;
 }
 

@@ -33,6 +33,9 @@ struct EncodeRequest {
   VideoRequest video;
   AudioRequest audio;
   std::string output;    // last argument
+  // -source-facts: what the converter measured of the source (a word of
+  // SourceFactsWord); empty: the encoder probes the source itself.
+  std::string sourceFacts;
 };
 
 inline constexpr int kParseOk = 0;

@@ -27,7 +27,13 @@ int main(int argc, char** argv) {
   EncodeRequest request;
   std::string error;
   if (ParseEncodeRequest(arguments, request, error) != kParseOk) return Refuse(error, kParseError);
+  SourceFacts source;
+  if (request.sourceFacts.empty()) {
+    source = ProbeSource(request.input);
+  } else if (!orva::ReadSourceFactsWord(request.sourceFacts, source)) {
+    return Refuse("-source-facts: \"" + request.sourceFacts + "\" are no source facts", kParseError);
+  }
   EncodePlan plan;
-  if (PlanEncode(request, ProbeSource(request.input), plan, error) != kPlanOk) return Refuse(error, kPlanError);
+  if (PlanEncode(request, source, plan, error) != kPlanOk) return Refuse(error, kPlanError);
   return RunEncodeSession(plan, request.output, static_cast<long>(getpid()));
 }

@@ -4,6 +4,7 @@
 // encoder that the converter starts.
 #pragma once
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -12,12 +13,29 @@
 
 namespace fake {
 
-inline std::vector<std::string> Script() {
-  const char* text = std::getenv("ORVA_FAKE_ENCODER");
+inline std::vector<std::string> Script(const char* variable = "ORVA_FAKE_ENCODER") {
+  const char* text = std::getenv(variable);
   std::istringstream in(text != nullptr ? text : "");
   std::vector<std::string> words;
   for (std::string word; in >> word;) words.push_back(word);
   return words;
+}
+
+// The script of ORVA_FAKE_ENCODER_<source file name, every character but
+// letters and digits made "_"> when that is set, so that jobs converting
+// side by side can behave differently; else the common one.
+inline std::vector<std::string> ScriptForSource(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::string(argv[i]) != "-i") continue;
+    std::string name = argv[i + 1];
+    name = name.substr(name.find_last_of('/') + 1);
+    for (char& c : name) {
+      if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    const std::string variable = "ORVA_FAKE_ENCODER_" + name;
+    if (std::getenv(variable.c_str()) != nullptr) return Script(variable.c_str());
+  }
+  return Script();
 }
 
 inline double Number(const std::vector<std::string>& script, std::size_t at, double otherwise) {

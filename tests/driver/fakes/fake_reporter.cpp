@@ -3,7 +3,7 @@
 // With `hold` set it waits after its last report until it is told to quit;
 // with `warn` set it prints a warning right after every report; with
 // `finish` set it says it is finishing its file after the last report.
-// Script: "last step pace hold warn finish".
+// Script: "last step pace hold warn finish", one for each source if need be.
 #include <poll.h>
 #include <unistd.h>
 
@@ -29,7 +29,7 @@ Input WaitForQuit(int milliseconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto script = fake::Script();
+  const auto script = fake::ScriptForSource(argc, argv);
   const double last = fake::Number(script, 0, 10);
   const double step = fake::Number(script, 1, 1);
   const int pace = static_cast<int>(fake::Number(script, 2, 10));

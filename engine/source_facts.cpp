@@ -1,11 +1,13 @@
-#include "tools/encoder/source_facts.h"
+#include "engine/source_facts.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <sstream>
 #include <vector>
 
-namespace orva::encoder {
+namespace orva {
 
 namespace {
 
@@ -80,4 +82,49 @@ SourceFacts ParseSourceReport(const std::string& report) {
   return facts;
 }
 
-}  // namespace orva::encoder
+namespace {
+
+template <typename Number>
+bool ReadField(const char*& at, const char* end, Number& value, bool last) {
+  const auto [stop, error] = std::from_chars(at, end, value);
+  if (error != std::errc{} || stop == at) return false;
+  if (last) {
+    at = stop;
+    return stop == end;
+  }
+  if (stop == end || *stop != ',') return false;
+  at = stop + 1;
+  return true;
+}
+
+}  // namespace
+
+std::string SourceFactsWord(const SourceFacts& facts) {
+  char rate[32];
+  const auto written = std::to_chars(rate, rate + sizeof rate, facts.frameRate);
+  return std::to_string(facts.videoStream) + ',' + std::to_string(facts.width) + ',' +
+         std::to_string(facts.height) + ',' + std::string(rate, written.ptr) + ',' +
+         std::to_string(facts.audioStream) + ',' + (facts.coverArt ? '1' : '0');
+}
+
+bool ReadSourceFactsWord(const std::string& word, SourceFacts& facts) {
+  SourceFacts read;
+  const char* at = word.data();
+  const char* end = at + word.size();
+  int cover = 0;
+  if (!ReadField(at, end, read.videoStream, false) || !ReadField(at, end, read.width, false) ||
+      !ReadField(at, end, read.height, false) || !ReadField(at, end, read.frameRate, false) ||
+      !ReadField(at, end, read.audioStream, false) || !ReadField(at, end, cover, true)) {
+    return false;
+  }
+  if (read.videoStream < kNoStream || read.audioStream < kNoStream || read.width < 0 || read.height < 0 ||
+      !std::isfinite(read.frameRate) || read.frameRate < 0 || (cover != 0 && cover != 1)) {
+    return false;
+  }
+  read.coverArt = cover == 1;
+  read.known = true;
+  facts = read;
+  return true;
+}
+
+}  // namespace orva
