@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "engine/number_text.h"
+
 namespace orva::test {
 
 bool RunFfmpeg(const std::string& arguments) {
@@ -10,7 +12,7 @@ bool RunFfmpeg(const std::string& arguments) {
 }
 
 bool MakeClip(const std::string& path, double seconds) {
-  const std::string length = std::to_string(seconds);
+  const std::string length = FixedText(seconds, 6);
   return RunFfmpeg("-f lavfi -i testsrc=size=320x240:rate=25:duration=" + length +
                    " -f lavfi -i sine=frequency=440:sample_rate=44100:duration=" + length +
                    " -ac 2 -c:v mpeg4 -q:v 3 -c:a aac -shortest \"" + path + "\"");

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "engine/number_text.h"
+
 namespace orva::encoder {
 
 namespace {
@@ -44,11 +46,7 @@ bool ReadClock(const std::string& text, std::size_t& at, double& seconds) {
   return true;
 }
 
-std::string Seconds(double seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", seconds);
-  return text;
-}
+std::string Seconds(double seconds) { return FixedText(seconds, 2); }
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 

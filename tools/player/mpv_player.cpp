@@ -8,6 +8,7 @@
 
 #include "tools/player/position_line.h"
 #include "tools/player/volume_curve.h"
+#include "engine/number_text.h"
 
 namespace orva::player {
 
@@ -59,11 +60,7 @@ constexpr Setting kHeadlessSettings[] = {
     {"ao", "null"},
 };
 
-std::string Decimal(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.6f", value);
-  return text;
-}
+std::string Decimal(double value) { return orva::FixedText(value, 6); }
 
 }  // namespace
 
