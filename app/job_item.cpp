@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/process.h"
+#include "engine/number_text.h"
 
 namespace orva {
 
@@ -78,7 +79,9 @@ void FormatClock(double seconds, char (&out)[kClockCapacity]) {
   const long long minutes = (whole % 3600) / 60;
   const double rest = seconds - 3600.0 * static_cast<double>(hours) -
                       60.0 * static_cast<double>(minutes);
-  std::snprintf(out, sizeof out, "%02lld:%02lld:%05.2f", hours, minutes, rest);
+  // "%02lld:%02lld:%05.2f", with a dot before the hundredths in every locale.
+  const std::string secondsText = ZeroFilledFixedText(rest, 2, 5);
+  std::snprintf(out, sizeof out, "%02lld:%02lld:%s", hours, minutes, secondsText.c_str());
 }
 
 std::string FormatClock(double seconds) {

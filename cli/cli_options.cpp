@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/number_text.h"
 
 namespace orva {
 
@@ -25,9 +26,9 @@ bool ParseSeconds(const std::string& text, double& seconds) {
                      text.find_first_of("0123456789") != std::string::npos &&
                      std::count(text.begin(), text.end(), '.') <= 1;
   if (!plain) return false;
-  errno = 0;
-  seconds = std::strtod(text.c_str(), nullptr);
-  return errno == 0 && std::isfinite(seconds);
+  const char* end = nullptr;
+  seconds = ReadDecimal(text.c_str(), &end);
+  return *end == '\0' && std::isfinite(seconds);
 }
 
 const ProfileOptionName* ChoiceFlag(const std::string& flag) {

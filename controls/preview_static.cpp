@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPaintEvent>
 
+#include "controls/skin_colours.h"
+
 namespace orva {
 
 CPreviewStatic::CPreviewStatic(QWidget* parent) : QWidget(parent) {
@@ -15,10 +17,23 @@ CPreviewStatic::CPreviewStatic(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_NoSystemBackground);
 }
 
+void CPreviewStatic::SetNotice(const QString& text) {
+  notice_ = text;
+  setAccessibleDescription(text);
+  update();
+}
+
 void CPreviewStatic::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
+    // The notice is laid out over the whole area: paint all of it.
+    painter.fillRect(notice_.isEmpty() ? event->rect() : rect(), Qt::black);
+    if (!notice_.isEmpty()) {
+      constexpr int kMargin = 16;
+      painter.setPen(QColor::fromRgb(kSecondaryTextColour));
+      painter.drawText(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin),
+                       Qt::AlignCenter | Qt::TextWordWrap, notice_);
+    }
   }
   emit painted();
 }

@@ -13,11 +13,19 @@ class CPreviewStatic : public QWidget {
  public:
   explicit CPreviewStatic(QWidget* parent = nullptr);
 
+  // A text drawn over the black, where no player can draw a picture; empty:
+  // plain black.
+  void SetNotice(const QString& text);
+  const QString& notice() const { return notice_; }
+
  signals:
   void painted();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString notice_;
 };
 
 }  // namespace orva

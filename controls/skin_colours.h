@@ -10,5 +10,6 @@ constexpr QRgb kAccentColour = 0xFF2BB3A3;     // focus ring, progress fill
 constexpr QRgb kPanelColour = 0xFF262B35;      // progress track
 constexpr QRgb kBodyColour = 0xFF1E222A;       // text over the accent fill
 constexpr QRgb kTextColour = 0xFFE6E9EF;       // text over panels
+constexpr QRgb kSecondaryTextColour = 0xFF9AA3B2;  // notes over panels
 
 }  // namespace orva

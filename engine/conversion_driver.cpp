@@ -13,6 +13,7 @@
 #include "engine/conversion_texts.h"
 #include "engine/encoder_command.h"
 #include "engine/failure_reason.h"
+#include "engine/number_text.h"
 #include "engine/output_naming.h"
 
 namespace orva {
@@ -43,7 +44,7 @@ void DigestEncoderLine(const char* line, std::size_t length, void* context) {
   const std::string text(line, length);
   const std::size_t time = text.find(kTimeKey);
   if (time != std::string::npos) {
-    state.encodedSeconds = std::strtod(text.c_str() + time + std::strlen(kTimeKey), nullptr);
+    state.encodedSeconds = ReadDecimal(text.c_str() + time + std::strlen(kTimeKey));
   } else if (text.starts_with(kOutputWrittenAs)) {
     if (state.currentJob != nullptr) TakeWrittenName(*state.currentJob, text.substr(std::strlen(kOutputWrittenAs)));
   } else if (text.starts_with(kEncoderFinishing)) {
@@ -69,16 +70,11 @@ const ToolDescriptor kEncoderDescriptor = {EncoderBuildCommand, EncoderOnOutput,
 
 namespace {
 
-std::string PercentText(double percent) {
-  char text[64];
-  std::snprintf(text, sizeof text, kPercentFormat, percent);
-  return text;
-}
+// "%05.2f%%", and the summary "Completed:  %05.2f%%    (%d/%d)".
+std::string PercentText(double percent) { return ZeroFilledFixedText(percent, 2, 5) + "%"; }
 
 std::string SummaryText(double percent, int row, int rowCount) {
-  char text[128];
-  std::snprintf(text, sizeof text, kSummaryFormat, percent, row, rowCount);
-  return text;
+  return kSummaryLead + PercentText(percent) + "    (" + std::to_string(row) + "/" + std::to_string(rowCount) + ")";
 }
 
 std::string ExtensionChangeText(const char* from, const char* to) {

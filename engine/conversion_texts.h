@@ -11,8 +11,7 @@ inline constexpr char kFinishedFileName[] = "Finish";
 inline constexpr char kIdleClock[] = "00:00:00";
 
 // Row status and summary while a job runs.
-inline constexpr char kPercentFormat[] = "%05.2f%%";
-inline constexpr char kSummaryFormat[] = "Completed:  %05.2f%%    (%d/%d)";
+inline constexpr char kSummaryLead[] = "Completed:  ";
 inline constexpr char kExtensionChangeFormat[] = "%s ---> %s";
 
 // The question asked when an output folder is not writable; the view shows

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/number_text.h"
+
 
 namespace orva {
 
@@ -62,20 +64,24 @@ int BuildEncoderCommand(const char* programPath, JobItem& job,
   if (named != kNamed) return named;
   if (!SafelyQuotable(outputPath.c_str())) return kPathHasDoubleQuote;
 
-  char seek[64] = "";
-  if (job.trim_begin != 0) std::snprintf(seek, sizeof seek, " -ss %f ", job.trim_begin);
-  char length[64] = "";
-  if (job.trim_end < job.duration) {
-    std::snprintf(length, sizeof length, " -t %f ", job.trim_end - job.trim_begin);
-  }
-  if (job.profile->videoCodecCount == 0) std::strncat(length, " -vn ", sizeof length - std::strlen(length) - 1);
+  // Seconds with six decimals, as "%f" writes them in the "C" locale.
+  std::string seek;
+  if (job.trim_begin != 0) seek = " -ss " + FixedText(job.trim_begin, 6) + " ";
+  std::string length;
+  if (job.trim_end < job.duration) length = " -t " + FixedText(job.trim_end - job.trim_begin, 6) + " ";
+  if (job.profile->videoCodecCount == 0) length += " -vn ";
 
   std::string facts;
   if (withSourceFacts && job.source_facts.known) facts = "-source-facts " + SourceFactsWord(job.source_facts) + " ";
 
   char built[kCommandCapacity];
+<<<<<<< HEAD
   const int needed = std::snprintf(built, sizeof built, "\"%s\" %s%s-i \"%s\" %s-y %s%s\"%s\"",
                                    programPath, facts.c_str(), seek, job.path, length,
+=======
+  const int needed = std::snprintf(built, sizeof built, "\"%s\" %s-i \"%s\" %s-y %s%s\"%s\"",
+                                   programPath, seek.c_str(), job.path, length.c_str(),
+>>>>>>> issue-16
                                    VideoOptions(*job.profile).c_str(),
                                    AudioOptions(*job.profile).c_str(), outputPath.c_str());
   if (needed < 0 || needed >= kCommandCapacity) return kCommandTooLong;  // never run a cut command

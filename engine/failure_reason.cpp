@@ -6,6 +6,7 @@
 
 #include "engine/conversion_texts.h"
 #include "engine/encoder_command.h"
+#include "engine/number_text.h"
 
 namespace orva {
 
@@ -15,11 +16,7 @@ void SetReason(JobItem& job, const std::string& reason) {
   std::snprintf(job.fail_reason, sizeof job.fail_reason, "%s", reason.c_str());
 }
 
-std::string Percent(double percent) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.0f%%", percent);
-  return text;
-}
+std::string Percent(double percent) { return FixedText(percent, 0) + "%"; }
 
 bool EncoderEndedBadly(const ExitStatus& exit) { return exit.known && !exit.success(); }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/number_text.h"
 #include "engine/output_naming.h"
 
 namespace orva {
@@ -59,22 +60,31 @@ void ProbeOnFinish(ToolRunner& runner) {
   record.outputLength = 0;
 }
 
+// "HH:MM:SS.fraction" in seconds; 0 when the text is not of that form.
+double ReadClockText(const char* text) {
+  char* end = nullptr;
+  const long hours = std::strtol(text, &end, 10);
+  if (end == text || *end != ':') return 0;
+  const char* minutesAt = end + 1;
+  const long minutes = std::strtol(minutesAt, &end, 10);
+  if (end == minutesAt || *end != ':') return 0;
+  const char* secondsEnd = nullptr;
+  const double seconds = ReadDecimal(end + 1, &secondsEnd);
+  if (secondsEnd == end + 1) return 0;
+  return static_cast<double>(hours) * 3600.0 + static_cast<double>(minutes) * 60.0 + seconds;
+}
+
 // A stream's length: its duration, or the Matroska tag "HH:MM:SS.fraction"
 // where the container keeps no duration of its own. 0 when neither is given.
 double StreamLength(const char* section, const char* end) {
   const char* duration = std::strstr(section, "\nduration=");
   if (duration != nullptr && duration < end) {
-    const double seconds = std::strtod(duration + std::strlen("\nduration="), nullptr);
+    const double seconds = ReadDecimal(duration + std::strlen("\nduration="));
     if (seconds > 0) return seconds;  // "N/A" reads as 0
   }
   const char* tag = std::strstr(section, "\nTAG:DURATION=");
   if (tag == nullptr || tag >= end) return 0;
-  int hours = 0, minutes = 0;
-  double seconds = 0;
-  if (std::sscanf(tag + std::strlen("\nTAG:DURATION="), "%d:%d:%lf", &hours, &minutes, &seconds) != 3) {
-    return 0;
-  }
-  return hours * 3600.0 + minutes * 60.0 + seconds;
+  return ReadClockText(tag + std::strlen("\nTAG:DURATION="));
 }
 
 bool SectionHolds(const char* section, const char* end, const char* line) {
@@ -169,7 +179,7 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   // Only the format section's duration counts, never a stream's.
   const char* duration = FindLineStart(report, format, "duration=", formatEnd);
   if (duration == nullptr) return;
-  record.duration = std::strtod(duration + std::strlen("duration="), nullptr);
+  record.duration = ReadDecimal(duration + std::strlen("duration="));
   if (width != nullptr) record.width = std::atoi(width + std::strlen("width="));
   if (height != nullptr) record.height = std::atoi(height + std::strlen("height="));
   record.audioStreams = CountLineStarts(report, "codec_type=audio");

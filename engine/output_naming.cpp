@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/process.h"
+#include "engine/number_text.h"
 
 namespace orva {
 
@@ -107,7 +108,8 @@ void EstimateOutputSize(JobItem& job) {
   if (job.est_size_mb == 0 || (video != nullptr && videoBits == 0)) {
     std::snprintf(job.size_text, sizeof job.size_text, "? MB");
   } else {
-    std::snprintf(job.size_text, sizeof job.size_text, "%.1fMB", static_cast<double>(job.est_size_mb));
+    const std::string megabytes = FixedText(static_cast<double>(job.est_size_mb), 1) + "MB";
+    std::snprintf(job.size_text, sizeof job.size_text, "%s", megabytes.c_str());
   }
 }
 

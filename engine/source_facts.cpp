@@ -7,6 +7,8 @@
 #include <sstream>
 #include <vector>
 
+#include "engine/number_text.h"
+
 namespace orva {
 
 namespace {
@@ -45,9 +47,9 @@ int IntegerOf(const Section& section, const char* key) {
 // "30000/1001" -> 29.97; "0/0" and "N/A" -> 0.
 double RateOf(const std::string& fraction) {
   const auto slash = fraction.find('/');
-  const double numerator = std::atof(fraction.c_str());
+  const double numerator = ReadDecimal(fraction.c_str());
   if (slash == std::string::npos) return numerator;
-  const double denominator = std::atof(fraction.c_str() + slash + 1);
+  const double denominator = ReadDecimal(fraction.c_str() + slash + 1);
   return denominator > 0 ? numerator / denominator : 0;
 }
 

@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <type_traits>
+
+#include "engine/number_text.h"
 
 namespace orva {
 
@@ -29,13 +31,13 @@ int PlayerBuildCommand(ToolRunner& runner) {
 
   char pause[8] = "";
   if (launch.start_paused) std::snprintf(pause, sizeof pause, " -sp ");
-  char start[64] = "";
-  if (launch.start_time != 0) std::snprintf(start, sizeof start, " -ss %f ", launch.start_time);
+  std::string start;
+  if (launch.start_time != 0) start = " -ss " + FixedText(launch.start_time, 6) + " ";
 
   char built[kCommandCapacity];
   const int needed = std::snprintf(built, sizeof built,
                                    "\"%s\" %s%s-autoexit -vol %d -windowid %d -x %d -y %d \"%s\"",
-                                   runner.programPath, pause, start, launch.volume,
+                                   runner.programPath, pause, start.c_str(), launch.volume,
                                    launch.window_handle, launch.width, launch.height,
                                    launch.source_path);
   if (needed < 0 || needed >= kCommandCapacity) return -1;  // never play a cut path
@@ -49,7 +51,7 @@ void PlayerOnOutput(ToolRunner& runner) {
   const char* line = launch.splitter.lastLine;
   if (line == nullptr || std::strlen(line) != kPositionLineLength) return;
   if (std::strncmp(line, kPositionPrefix, std::strlen(kPositionPrefix)) != 0) return;
-  launch.current_time = std::atof(line + std::strlen(kPositionPrefix));
+  launch.current_time = ReadDecimal(line + std::strlen(kPositionPrefix));
 }
 
 const ToolDescriptor kPlayerDescriptor = {PlayerBuildCommand, PlayerOnOutput, ReleaseOutputLines};

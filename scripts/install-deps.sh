@@ -2,9 +2,10 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and quick when everything is already there.
 set -e
-# One package a line: the build, the window, the player, the tests, clang
-# with its runtimes for the fuzzers (g++ brings the sanitizers' own), and the
-# reference tools the real-client tests read the converted files with.
+# One group a line: the build, the window, the player, the tests (X11, the
+# decimal-comma locale made at test time, a Wayland session with XWayland),
+# clang with its runtimes for the fuzzers (g++ brings the sanitizers' own), and
+# the reference tools the real-client tests read the converted files with.
 PACKAGES="
 cmake ninja-build g++ pkg-config
 libgtest-dev
@@ -15,6 +16,8 @@ libmpv-dev libx11-dev
 libcurl4-openssl-dev
 xvfb xauth x11-utils xdotool
 mkvtoolnix mediainfo mp3val flac vorbis-tools sox
+locales
+weston xwayland qt6-wayland
 "
 
 missing=""

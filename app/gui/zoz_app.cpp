@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "app/gui/platform_choice.h"
 #include "app/gui/window_services.h"
 #include "app/gui/zoz_dlg.h"
 #include "engine/process.h"
@@ -17,7 +18,9 @@ QApplication* MakeApplication(int& argc, char** argv) {
   // The preview area is a native window the player draws into; its siblings
   // stay plain widgets.
   QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+  PreferX11Platform();
   auto* application = new QApplication(argc, argv);
+  ForgetPlatformChoice();
   QApplication::setApplicationName(QStringLiteral("orva-video-converter"));
   QApplication::setOrganizationName(QStringLiteral("orva"));
   return application;

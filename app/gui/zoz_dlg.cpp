@@ -17,6 +17,7 @@
 #include "app/gui/control_ids.h"
 #include "app/gui/first_paint_report.h"
 #include "app/gui/layout_table.h"
+#include "app/gui/platform_choice.h"
 #include "profiles/gui/profile_menu.h"
 #include "resources/skin_paths.h"
 #include "app/gui/skin_style.h"
@@ -39,6 +40,21 @@ namespace {
 
 // The background colour that is not part of the window.
 constexpr QRgb kKeyColour = qRgb(175, 220, 226);
+
+// The picture with every key-colour pixel fully transparent, so that no
+// desktop ever shows the key colour: a compositor blends the corners away,
+// and an X server without one leaves them out through the mask.
+QImage WithoutKeyColour(const QImage& picture) {
+  if (picture.isNull()) return picture;
+  QImage clear = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < clear.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(clear.scanLine(y));
+    for (int x = 0; x < clear.width(); ++x) {
+      if ((line[x] & 0x00FFFFFF) == (kKeyColour & 0x00FFFFFF)) line[x] = 0;
+    }
+  }
+  return clear;
+}
 
 constexpr QColor kSeekTransparent(238, 148, 20);
 constexpr QColor kVolumeTransparent(1, 22, 128);
@@ -83,6 +99,11 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   setWindowTitle(QString::fromUtf8(LoadString(kStrTitle)));
   LoadBackground();
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  // On X11 the mask cuts the corners away, with or without a compositor, and
+  // keeps an opaque window the player can draw into. Where a mask only limits
+  // input (Wayland), the window is drawn with alpha and the compositor leaves
+  // the corners clear.
+  if (!PreviewCanEmbed()) setAttribute(Qt::WA_TranslucentBackground);
   setFixedSize(kWindowWidth, kWindowHeight);
   setAcceptDrops(true);
   setStyleSheet(SkinWindowStyleSheet());
@@ -128,12 +149,14 @@ void ZozDlg::RunStartup(const WindowOptions& options) {
 
 void ZozDlg::LoadBackground() {
   const qreal ratio = devicePixelRatioF();
-  background_ = RenderSkinImage(kImgBackground, ratio);
+  const QImage rendered = RenderSkinImage(kImgBackground, ratio);
+  background_ = WithoutKeyColour(rendered);
   // The window's shape comes from the picture at its own pixel size.
-  const QImage plain = ratio == 1.0 ? background_ : RenderSkinImage(kImgBackground, 1.0);
+  const QImage plain = ratio == 1.0 ? rendered : RenderSkinImage(kImgBackground, 1.0);
   if (plain.isNull()) return;
   // Pixels of the key colour are outside the window: they are not drawn and
-  // clicks on them reach whatever lies beneath. (A bitmap made from a mask
+  // clicks on them reach whatever lies beneath. On Wayland a mask only limits
+  // input; the transparent pixels of the picture give the shape there. (A bitmap made from a mask
   // image keeps the pixels that are clear in the image.)
   setMask(QBitmap::fromImage(plain.createMaskFromColor(kKeyColour, Qt::MaskInColor)));
 }

@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 
 #include "app/gui/control_ids.h"
+#include "app/gui/platform_choice.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/job_rows.h"
 #include "controls/bitmap_slider.h"
@@ -33,9 +34,12 @@ void ZozDlg::SetUpPreview() {
   }
   connect(previewArea_, &CPreviewStatic::painted, this, [this] { preview_->onPreviewPainted(); });
 
-  // The player draws into the preview area's own window, at its size.
-  preview_->setPreviewWindow(static_cast<std::int32_t>(previewArea_->winId()), previewArea_->width(),
-                             previewArea_->height());
+  // The player draws into the preview area's own window, at its size. Where
+  // that is no X11 window, the player gets none and the area says why.
+  const bool embed = PreviewCanEmbed();
+  previewArea_->SetNotice(PreviewNotice());
+  preview_->setPreviewWindow(embed ? static_cast<std::int32_t>(previewArea_->winId()) : 0,
+                             previewArea_->width(), previewArea_->height());
 }
 
 void ZozDlg::SeekToTrimBound(int labelId) {

@@ -11,8 +11,9 @@
 #include <sstream>
 #include <thread>
 
-#include "running_processes.h"
 #include "cli_test_support.h"
+#include "decimal_comma_locale.h"
+#include "running_processes.h"
 
 namespace orva::test {
 namespace {
@@ -356,6 +357,21 @@ TEST(CliEndToEndTest, AFailedJobSaysWhyUnderItsResult) {
   const CliResult result = program.run({"--profile", "11400", "--output-dir", media.path(), media.file("silent.mp4")});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Failed!   " + media.file("silent.mp3") + "\n          the source has no audio stream to convert\n");
+}
+
+// A user whose locale writes decimals with a comma: the range asked is the
+// range converted.
+TEST(CliEndToEndTest, TrimsToTheRangeAskedInADecimalCommaLocale) {
+  ScratchFolder media, out;
+  ASSERT_TRUE(MakeClip(media.file("clip.mkv"), 8));
+  std::string why;
+  ASSERT_TRUE(UseDecimalCommaLocale(why)) << why;
+  ProgramFolder program(ORVA_ENCODER);
+  const CliResult result =
+      program.run({"--output-dir", out.path(), "--begin", "1.5", "--end", "5.25", media.file("clip.mkv")});
+  LeaveDecimalCommaLocale();
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NEAR(MediaDuration(out.file("clip.mp4")), 3.75, 0.3);
 }
 
 TEST(CliEndToEndTest, AConverterToldToEndLeavesNoEncoderConverting) {

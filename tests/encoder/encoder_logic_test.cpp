@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "decimal_comma_locale.h"
 #include "encoder_test_support.h"
 #include "engine/command_line.h"
+#include "tools/encoder/bit_rate.h"
 #include "tools/encoder/encode_plan.h"
 #include "tools/encoder/encode_request.h"
 #include "tools/encoder/ffmpeg_command.h"
@@ -230,6 +232,15 @@ TEST(ProgressFilterTest, RewritesClockTimesAsSeconds) {
   EXPECT_EQ(RewriteClockTimes("time=01:00:00.00"), "time=3600.00");
   EXPECT_EQ(RewriteClockTimes("time=-00:00:00.02 x"), "time=-0.02 x");
   EXPECT_EQ(RewriteClockTimes("size=N/A time=N/A bitrate=N/A"), "size=N/A time=N/A bitrate=N/A");
+}
+
+// The C library reads "1.5" as 1 and writes 62.5 as "62,50" there.
+TEST(ProgressFilterTest, SecondsAndRatesKeepADotInADecimalCommaLocale) {
+  std::string why;
+  ASSERT_TRUE(orva::test::UseDecimalCommaLocale(why)) << why;
+  EXPECT_EQ(RewriteClockTimes("frame=  50 time=00:01:02.50 bitrate=1k"), "frame=  50 time=62.50 bitrate=1k");
+  EXPECT_EQ(ParseBitRate("1.5k").bits, 1500);
+  orva::test::LeaveDecimalCommaLocale();
 }
 
 TEST(ProgressFilterTest, EmitsWholeLinesWithCrAfterStats) {

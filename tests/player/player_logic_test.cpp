@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "decimal_comma_locale.h"
 #include "engine/command_line.h"
 #include "tools/player/player_commands.h"
 #include "tools/player/player_options.h"
@@ -150,6 +151,18 @@ TEST(PositionLineTest, IsAlwaysTenCharactersThatReadBackAsThePosition) {
     const double expected = !std::isfinite(seconds) || seconds < 0 ? 0 : std::min(seconds, 9999999.0);
     EXPECT_NEAR(shown, expected, 0.5) << seconds;
   }
+}
+
+// The C library reads "2.250000" as 2 and writes 6.16 as "6,16" there.
+TEST(PositionLineTest, StartTimesAndPositionsKeepADotInADecimalCommaLocale) {
+  std::string why;
+  ASSERT_TRUE(test::UseDecimalCommaLocale(why)) << why;
+  PlayerOptions o;
+  std::string error;
+  EXPECT_EQ(Parse("\"py.dat\"  -ss 2.250000 -autoexit \"a.mkv\"", o, error), kOptionsOk) << error;
+  EXPECT_DOUBLE_EQ(o.startSeconds, 2.25);
+  EXPECT_EQ(FormatPositionLine(6.16), "ct:   6.16\n");
+  test::LeaveDecimalCommaLocale();
 }
 
 TEST(PositionLineTest, KeepsHundredthsForOrdinaryFiles) {

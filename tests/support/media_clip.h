@@ -12,4 +12,8 @@ bool RunFfmpeg(const std::string& arguments);
 // stereo 44100 Hz tone (AAC), in the container of `path`'s extension.
 bool MakeClip(const std::string& path, double seconds);
 
+// The length of a media file in seconds as the probe measures it; 0 when it
+// cannot be measured.
+double MediaDuration(const std::string& path);
+
 }  // namespace orva::test

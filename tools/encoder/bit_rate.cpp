@@ -3,12 +3,14 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/number_text.h"
+
 namespace orva::encoder {
 
 BitRate ParseBitRate(const std::string& text) {
   BitRate rate;
-  char* end = nullptr;
-  const double number = std::strtod(text.c_str(), &end);
+  const char* end = nullptr;
+  const double number = ReadDecimal(text.c_str(), &end);
   if (end == text.c_str() || !(number > 0)) return rate;
   const std::string unit(end);
   if (unit == "k" || unit == "K") {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/conversion_texts.h"
+#include "engine/number_text.h"
 
 namespace orva::encoder {
 
@@ -46,11 +47,7 @@ bool ReadClock(const std::string& text, std::size_t& at, double& seconds) {
   return true;
 }
 
-std::string Seconds(double seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", seconds);
-  return text;
-}
+std::string Seconds(double seconds) { return FixedText(seconds, 2); }
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 

@@ -7,6 +7,7 @@
 #include "tools/encoder/bit_rate.h"
 #include "tools/encoder/h264_profile.h"
 #include "tools/encoder/stream_settings.h"
+#include "engine/number_text.h"
 
 namespace orva::encoder {
 
@@ -84,7 +85,7 @@ void MarkXvidForPlayers(VideoSettings& video, const OutputSettings& output) {
 // leave room in it.
 void CapForRealMedia(VideoSettings& video, Notices& notices) {
   constexpr long kBufferBits = 480000;  // under 64 KiB with room for headers
-  const double rate = video.frameRate.empty() ? 25.0 : std::atof(video.frameRate.c_str());
+  const double rate = video.frameRate.empty() ? 25.0 : ReadDecimal(video.frameRate.c_str());
   const long cap = static_cast<long>(kBufferBits * (rate > 0 ? rate : 25.0) / 2);
   if (video.bitrate > cap) {
     Note(notices, "video bit rate " + FormatBitRate(video.bitrate) + " -> " +
@@ -129,7 +130,7 @@ std::string LevelText(int idc) { return std::to_string(idc / 10) + "." + std::to
 // source's own where the converter leaves them to it.
 bool OutputPicture(const VideoSettings& video, const SourceFacts& source, int& width, int& height,
                    double& rate) {
-  rate = video.frameRate.empty() ? source.frameRate : std::atof(video.frameRate.c_str());
+  rate = video.frameRate.empty() ? source.frameRate : ReadDecimal(video.frameRate.c_str());
   if (!video.size.empty()) return ReadSize(video.size, width, height);
   width = source.width;
   height = source.height;

@@ -8,4 +8,8 @@ namespace orva::player {
 
 bool HostWindowExists(std::int64_t windowId);
 
+// Whether an X display can be opened at all: without one (a Wayland session
+// without XWayland) the player has nowhere to show a picture.
+bool DisplayReachable();
+
 }  // namespace orva::player

@@ -28,4 +28,11 @@ bool HostWindowExists(std::int64_t windowId) {
   return found && !failed;
 }
 
+bool DisplayReachable() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return false;
+  XCloseDisplay(display);
+  return true;
+}
+
 }  // namespace orva::player

@@ -14,10 +14,14 @@ namespace {
 // or a sound device.
 constexpr const char* kHeadlessVariable = "ORVA_PLAYER_HEADLESS";
 
-orva::player::OutputMode ChosenOutput() {
+orva::player::OutputMode ChosenOutput(const orva::player::PlayerOptions& options) {
+  using orva::player::OutputMode;
   const char* headless = std::getenv(kHeadlessVariable);
-  return headless != nullptr && std::string(headless) == "1" ? orva::player::OutputMode::Headless
-                                                              : orva::player::OutputMode::Screen;
+  if (headless != nullptr && std::string(headless) == "1") return OutputMode::Headless;
+  // Told to show its own window where no X display exists: the window that
+  // started it could not offer one either, so sound and positions go on.
+  if (options.windowId == 0 && !orva::player::DisplayReachable()) return OutputMode::SoundOnly;
+  return OutputMode::Screen;
 }
 
 }  // namespace
@@ -32,7 +36,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "py.dat: %s\n", error.c_str());
     return kOptionsError;
   }
-  const OutputMode output = ChosenOutput();
+  const OutputMode output = ChosenOutput(options);
   if (output == OutputMode::Screen && options.windowId != 0 && !HostWindowExists(options.windowId)) {
     std::fprintf(stderr, "py.dat: -windowid %lld names no window\n",
                  static_cast<long long>(options.windowId));

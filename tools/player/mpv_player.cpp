@@ -8,6 +8,7 @@
 
 #include "tools/player/position_line.h"
 #include "tools/player/volume_curve.h"
+#include "engine/number_text.h"
 
 namespace orva::player {
 
@@ -54,15 +55,26 @@ constexpr Setting kScreenSettings[] = {
     {"audio-fallback-to-null", "yes"},  // a machine without sound still shows the picture
 };
 
+constexpr Setting kSoundOnlySettings[] = {
+    {"vo", "null"},
+    {"ao", "pipewire,pulse,alsa"},
+    {"audio-fallback-to-null", "yes"},
+};
+
 constexpr Setting kHeadlessSettings[] = {
     {"vo", "null"},
     {"ao", "null"},
 };
 
-std::string Decimal(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.6f", value);
-  return text;
+std::string Decimal(double value) { return orva::FixedText(value, 6); }
+
+std::span<const Setting> OutputSettings(OutputMode mode) {
+  switch (mode) {
+    case OutputMode::Headless: return kHeadlessSettings;
+    case OutputMode::SoundOnly: return kSoundOnlySettings;
+    case OutputMode::Screen: break;
+  }
+  return kScreenSettings;
 }
 
 }  // namespace
@@ -113,10 +125,7 @@ bool MpvPlayer::setOptions(const PlayerOptions& options, OutputMode mode, std::s
     return true;
   };
   if (!setAll(kEmbeddedSettings)) return false;
-  if (!setAll(mode == OutputMode::Headless ? std::span<const Setting>(kHeadlessSettings)
-                                           : std::span<const Setting>(kScreenSettings))) {
-    return false;
-  }
+  if (!setAll(OutputSettings(mode))) return false;
   if (mode == OutputMode::Screen && options.windowId != 0 &&
       !set("wid", std::to_string(options.windowId))) {
     return false;

@@ -15,7 +15,10 @@ namespace orva::player {
 
 // Where the player draws and sounds: the window's screen and speakers, or
 // nothing at all (for runs without a display or a sound device).
-enum class OutputMode { Screen, Headless };
+// Screen: a picture (in the given window, or one of its own) and sound.
+// SoundOnly: no display to draw on; sound and positions only.
+// Headless: neither picture nor sound.
+enum class OutputMode { Screen, SoundOnly, Headless };
 
 class MpvPlayer {
  public:

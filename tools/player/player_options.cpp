@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/number_text.h"
+
 namespace orva::player {
 
 namespace {
@@ -20,8 +22,8 @@ bool ReadInteger(const std::string& text, long long low, long long high, long lo
 
 bool ReadSeconds(const std::string& text, double& value) {
   if (text.empty()) return false;
-  char* end = nullptr;
-  const double parsed = std::strtod(text.c_str(), &end);
+  const char* end = nullptr;
+  const double parsed = orva::ReadDecimal(text.c_str(), &end);
   if (*end != '\0' || !std::isfinite(parsed) || parsed < 0) return false;
   value = parsed;
   return true;

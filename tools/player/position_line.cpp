@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/number_text.h"
+
 namespace orva::player {
 
 namespace {
@@ -22,9 +24,8 @@ int DecimalsFor(double seconds) {
 std::string FormatPositionLine(double seconds) {
   if (!std::isfinite(seconds) || seconds < 0) seconds = 0;
   if (seconds > kLargestShown) seconds = kLargestShown;
-  char line[32];
-  std::snprintf(line, sizeof line, "ct:%7.*f\n", DecimalsFor(seconds), seconds);
-  return line;
+  // "ct:%7.*f\n", with a dot before the decimals in every locale.
+  return "ct:" + orva::FixedText(seconds, DecimalsFor(seconds), 7) + "\n";
 }
 
 }  // namespace orva::player
