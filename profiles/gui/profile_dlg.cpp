@@ -73,7 +73,7 @@ CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
   AddText(QStringLiteral("Size:"), 46, 82, 16, 8);
   AddCombo(IDC_SIZE_COMBO, 69, 80, kSizeWidth, 14);
   AddText(QStringLiteral("BitRate:"), 142, 82, 27, 8);
-  AddCombo(IDC_VIDEO_BITRATE_COMBO, 174, 82, 48, 14);
+  AddCombo(IDC_VIDEO_BITRATE_COMBO, 174, 80, 48, 14);
   AddText(QStringLiteral("AspectRatio:"), 20, 106, 42, 8);
   AddCombo(IDC_ASPECT_COMBO, 69, 103, 48, 14);
   AddText(QStringLiteral("FrameRate:"), 130, 106, 39, 8);
