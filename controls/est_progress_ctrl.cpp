@@ -55,8 +55,11 @@ void CEstProgressCtrl::paintEvent(QPaintEvent*) {
   const int filled = static_cast<int>(width() * Fraction());
   const QRect done(0, 0, filled, height());
   const QRect rest(filled, 0, width() - filled, height());
-  painter.fillRect(rest, QColor(kPanelColour));
+  painter.fillRect(rest, QColor(kBodyColour));
   painter.fillRect(done, QColor(kAccentColour));
+  // The frame keeps an empty bar visible on the panel it sits on.
+  painter.setPen(QColor(kBorderColour));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
   const QString caption = text();
   if (caption.isEmpty()) return;

@@ -3,12 +3,46 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "controls/picture_filters.h"
 #include "controls/skin_colours.h"
 #include "controls/skin_images.h"
 
 namespace orva {
+
+namespace {
+
+// The outline of what the picture shows, in its logical pixels: a circle
+// for a round picture (its corners are clear), else a rounded rectangle
+// round the drawn part.
+QPainterPath FocusOutline(const QImage& picture, const QRect& fallback) {
+  QPainterPath path;
+  QRect drawn;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (qAlpha(picture.pixel(x, y)) > 0) drawn |= QRect(x, y, 1, 1);
+    }
+  }
+  if (drawn.isEmpty()) {
+    path.addRoundedRect(QRectF(fallback).adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
+    return path;
+  }
+  const qreal ratio = picture.devicePixelRatio();
+  const QRectF bounds(drawn.x() / ratio, drawn.y() / ratio, drawn.width() / ratio, drawn.height() / ratio);
+  const bool round =
+      qAlpha(picture.pixel(drawn.topLeft())) == 0 && qAlpha(picture.pixel(drawn.bottomRight())) == 0;
+  // Just outside the shape where the button leaves room for it.
+  const QRectF ring = bounds.adjusted(-1, -1, 1, 1) & QRectF(fallback).adjusted(0.75, 0.75, -0.75, -0.75);
+  if (round) {
+    path.addEllipse(ring);
+  } else {
+    path.addRoundedRect(ring, 4, 4);
+  }
+  return path;
+}
+
+}  // namespace
 
 CGdipButton::CGdipButton(int controlId, QWidget* parent)
     : QAbstractButton(parent), controlId_(controlId) {
@@ -50,6 +84,11 @@ void CGdipButton::SetToolTipText(const QString& text, bool activate) {
   setAccessibleName(text);
 }
 
+void CGdipButton::HandFocusTo(CGdipButton& other) {
+  if (!hasFocus()) return;
+  other.setFocus(keyboardFocus_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
+}
+
 void CGdipButton::SetToggle(bool on) {
   // Cleared while still checkable: a plain button never shows the alternate set.
   if (!on) setChecked(false);
@@ -79,9 +118,11 @@ void CGdipButton::paintEvent(QPaintEvent*) {
     const QPoint offset = isDown() && isEnabled() ? QPoint(1, 1) : QPoint(0, 0);
     painter.drawImage(offset, picture);
   }
-  if (keyboardFocus_ && hasFocus()) {
-    painter.setPen(QPen(QColor(kAccentColour), 1));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  if (showsFocusRing()) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(kAccentColour), 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(FocusOutline(picture, rect()));
   }
 }
 

@@ -25,9 +25,15 @@ class CGdipButton : public QAbstractButton {
   // `activate` false the text is kept but no tooltip shows.
   void SetToolTipText(const QString& text, bool activate = true);
 
+  // This button gives way to `other` (Convert to Stop, Play to Pause): the
+  // focus moves along, and the ring shows there only if it showed here.
+  void HandFocusTo(CGdipButton& other);
+
   void SetToggle(bool on);
   bool isToggled() const { return isChecked(); }
   bool isHovering() const { return hovering_; }
+  // Whether the focus ring is drawn: focused by the keyboard.
+  bool showsFocusRing() const { return keyboardFocus_ && hasFocus(); }
 
   QSize sizeHint() const override;
 

@@ -1,8 +1,11 @@
 #include "controls/read_only_combo_box.h"
 
 #include <QKeyEvent>
+#include <QStylePainter>
 #include <QMouseEvent>
 #include <QWheelEvent>
+
+#include "controls/combo_text_room.h"
 
 namespace orva {
 
@@ -14,6 +17,26 @@ void CReadOnlyComboBox::setClickHandler(std::function<int()> handler) {
 
 void CReadOnlyComboBox::showPopup() {
   if (clickHandler_ && clickHandler_() != 0) QComboBox::showPopup();
+}
+
+QString CReadOnlyComboBox::shownText() const {
+  return fontMetrics().elidedText(currentText(), Qt::ElideRight, ComboTextRoom(*this));
+}
+
+void CReadOnlyComboBox::ShowOnly(const QString& text) {
+  clear();
+  addItem(text);
+  setCurrentIndex(0);
+  setToolTip(text);
+}
+
+void CReadOnlyComboBox::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  option.currentText = shownText();
+  painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void CReadOnlyComboBox::mousePressEvent(QMouseEvent* event) {

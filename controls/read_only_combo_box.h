@@ -1,6 +1,7 @@
 // A combo box whose list the user never opens directly: a click, a double
 // click or the keyboard's open request asks the click handler, and only a
 // non-zero answer opens the list. The wheel and arrow keys change nothing.
+// A text longer than the box ends in an ellipsis; the tooltip holds it whole.
 #pragma once
 
 #include <QComboBox>
@@ -20,11 +21,17 @@ class CReadOnlyComboBox : public QComboBox {
 
   void showPopup() override;
 
+  // The chosen item's text as the box shows it, shortened to fit.
+  QString shownText() const;
+  // Replaces the items with the one text, shown and chosen.
+  void ShowOnly(const QString& text);
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   std::function<int()> clickHandler_;

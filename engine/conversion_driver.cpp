@@ -155,6 +155,8 @@ bool ConversionDriver::launchEncoder(JobItem& job) {
 
 void ConversionDriver::showJobStarted(const JobItem& job) {
   encoderRunning_ = true;
+  // The bar starts empty for every job, not at the previous job's end.
+  view_.setProgressPosition(0);
   view_.setFileName(job.out_name);
   view_.setExtensionChange(ExtensionChangeText(job.ext, ChosenExtension(*job.profile)));
   elapsedTicks_ = 0;

@@ -14,7 +14,7 @@ ffmpeg
 qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 libmpv-dev libx11-dev
 libcurl4-openssl-dev
-xvfb xauth x11-utils xdotool
+xvfb xauth x11-utils xdotool pngquant
 mkvtoolnix mediainfo mp3val flac vorbis-tools sox
 locales
 weston xwayland qt6-wayland

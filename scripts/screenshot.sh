@@ -1,26 +1,47 @@
 #!/bin/sh
-# Takes the README's picture of the window: the program on a virtual X
-# server with the sample clip (and a second one) in its list, the first
-# paused in the preview. Writes docs/window.png, or the path given.
+# Takes the README's pictures of the program on a virtual X server: the
+# window idle, converting, after a failed job (with its reason), with the
+# profile menu open and with 30 rows, and each dialog it opens (Edit
+# Profile for a video and an audio profile, the wait box, a question, About,
+# the folder dialog). Writes small PNGs into docs/, or the folder given.
+# Needs a build (ORVA_BUILD_DIR, default build/) with window_gallery.
 set -e
 cd "$(dirname "$0")/.."
-BUILD_DIR="${ORVA_BUILD_DIR:-build}"
-OUT="${1:-docs/window.png}"
+BUILD_DIR="$(realpath "${ORVA_BUILD_DIR:-build}")"
+OUT="$(realpath -m "${1:-docs}")"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-mkdir -p "$WORK/home" "$(dirname "$OUT")"
-for name in holiday-clip interview; do
-  ffmpeg -v error -y -f lavfi -i testsrc2=size=640x360:rate=25:duration=12 \
-    -f lavfi -i sine=frequency=440:duration=12 -c:v mpeg4 -q:v 3 -c:a aac -shortest "$WORK/$name.mp4"
+mkdir -p "$WORK/home" "$WORK/program" "$WORK/media" "$WORK/shots" "$OUT"
+
+for tool in pb.dat cv.dat py.dat; do ln -s "$BUILD_DIR/bin/$tool" "$WORK/program/$tool"; done
+clip() {  # name seconds [with-sound]
+  if [ "$3" = sound ]; then
+    ffmpeg -v error -y -f lavfi -i "testsrc2=size=640x360:rate=25:duration=$2" \
+      -f lavfi -i "sine=frequency=440:duration=$2" -c:v mpeg4 -q:v 3 -c:a aac -shortest "$WORK/media/$1"
+  else
+    ffmpeg -v error -y -f lavfi -i "testsrc2=size=640x360:rate=25:duration=$2" -c:v mpeg4 -q:v 3 "$WORK/media/$1"
+  fi
+}
+clip holiday-clip.mp4 60 sound
+clip interview.mp4 8 sound
+clip screen-recording.mp4 4
+i=1
+while [ $i -le 28 ]; do
+  ln -s holiday-clip.mp4 "$WORK/media/clip-$(printf %02d $i).mp4"
+  i=$((i + 1))
 done
-cat > "$WORK/take.sh" <<'SCRIPT'
-#!/bin/sh
-HOME="$2/home" "$1/bin/orva-video-converter" "$2/holiday-clip.mp4" "$2/interview.mp4" &
-pid=$!
-sleep 3
-window=$(xwininfo -root -tree | awk '/"Orva Video Converter"/ && /770x550/ {print $1; exit}')
-"$1/bin/screen_grab" "$window" "$3" >/dev/null
-kill $pid
-SCRIPT
-xvfb-run -a -s "-screen 0 1024x768x24" sh "$WORK/take.sh" "$BUILD_DIR" "$WORK" "$OUT"
-echo "Wrote $OUT"
+mkfifo "$WORK/media/still-copying.mp4"
+
+HOME="$WORK/home" xvfb-run -a -s "-screen 0 1024x768x24" \
+  "$BUILD_DIR/bin/window_gallery" "$WORK/program" "$WORK/media" "$WORK/shots"
+
+# Few colours are enough for these pictures: quantised they stay small.
+for shot in "$WORK"/shots/*.png; do
+  name=$(basename "$shot")
+  if command -v pngquant >/dev/null; then
+    pngquant --force --quality 60-95 --output "$OUT/$name" "$shot" || cp "$shot" "$OUT/$name"
+  else
+    cp "$shot" "$OUT/$name"
+  fi
+  echo "Wrote $OUT/$name"
+done

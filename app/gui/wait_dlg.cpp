@@ -1,5 +1,6 @@
 #include "app/gui/wait_dlg.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "app/add_files_worker.h"
@@ -41,9 +42,13 @@ void CWaitDlg::OnWorkerCheck() {
   if (worker_.finished()) accept();
 }
 
+// A long path gives up its middle, never the counter at the end.
 void CWaitDlg::OnSecondsTick() {
+  const QString counter = QStringLiteral(" [%1s]").arg(ticks_ / 2);
+  const QFontMetrics metrics(file_->font());
+  const int room = file_->contentsRect().width() - metrics.horizontalAdvance(counter);
   const QString path = QString::fromStdString(worker_.currentFileText());
-  file_->setText(QStringLiteral("%1 [%2s]").arg(path).arg(ticks_ / 2));
+  file_->setText(metrics.elidedText(path, Qt::ElideMiddle, room) + counter);
   ++ticks_;
 }
 

@@ -106,6 +106,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   if (!PreviewCanEmbed()) setAttribute(Qt::WA_TranslucentBackground);
   setFixedSize(kWindowWidth, kWindowHeight);
   setAcceptDrops(true);
+  UseSkinPaletteForAllWindows();
   setStyleSheet(SkinWindowStyleSheet());
   CreateControls();
   ApplyLayoutTable();
@@ -270,10 +271,19 @@ void ZozDlg::SetUpJobList() {
   jobList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   jobList_->setSelectionBehavior(QAbstractItemView::SelectRows);
   jobList_->setAllColumnsShowFocus(true);
-  const int width = jobList_->width();
-  const int widths[] = {width / 2, width / 6, width / 6, width / 6};
-  for (int column = 0; column < 4; ++column) jobList_->setColumnWidth(column, widths[column]);
-  jobList_->header()->setStretchLastSection(false);
+  // The three short columns keep a sixth of the list each; the name column
+  // takes what is left of the rows' width, so a vertical scroll bar narrows
+  // the names instead of pushing Status out of sight.
+  const int sixth = jobList_->width() / 6;
+  QHeaderView* header = jobList_->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < 4; ++column) {
+    header->setSectionResizeMode(column, QHeaderView::Fixed);
+    jobList_->setColumnWidth(column, sixth);
+  }
+  jobList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  jobList_->setTextElideMode(Qt::ElideMiddle);
   jobList_->viewport()->installEventFilter(this);
 }
 
@@ -306,8 +316,7 @@ void ZozDlg::SetUiState(int bit, bool on) {
     case kUiConverting:
       if (on) {
         progress_->show();
-        button(IDC_CONVERT)->hide();
-        button(IDC_STOP_CONVERT)->show();
+        SwapButtons(IDC_CONVERT, IDC_STOP_CONVERT);
       } else {
         label(IDC_STATUS_LINE)->setText({});
         label(IDC_EXTENSION)->setText({});
@@ -316,26 +325,29 @@ void ZozDlg::SetUiState(int bit, bool on) {
         label(IDC_FILE_NAME)->setText(QStringLiteral("Finish"));
         progress_->setValue(0);
         progress_->hide();
-        button(IDC_STOP_CONVERT)->hide();
-        button(IDC_CONVERT)->show();
+        SwapButtons(IDC_STOP_CONVERT, IDC_CONVERT);
       }
       break;
     case kUiPreviewLoaded:
       seekSlider_->setEnabled(on);
       volumeSlider_->setEnabled(on);
-      if (!on) {
-        button(IDC_PAUSE)->hide();
-        button(IDC_PLAY)->show();
-      }
+      if (!on) SwapButtons(IDC_PAUSE, IDC_PLAY);
       volumeSlider_->SetPos(on ? preview_->volume() : 0);
       break;
     case kUiPreviewPlaying:
-      button(on ? IDC_PLAY : IDC_PAUSE)->hide();
-      button(on ? IDC_PAUSE : IDC_PLAY)->show();
+      SwapButtons(on ? IDC_PLAY : IDC_PAUSE, on ? IDC_PAUSE : IDC_PLAY);
       break;
     default:
       break;
   }
+}
+
+// One button takes the other's place; a focused one hands its focus over,
+// so hiding it does not send the focus (and a ring) to the next control.
+void ZozDlg::SwapButtons(int hiddenId, int shownId) {
+  button(shownId)->show();
+  button(hiddenId)->HandFocusTo(*button(shownId));
+  button(hiddenId)->hide();
 }
 
 void ZozDlg::paintEvent(QPaintEvent*) {

@@ -152,6 +152,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
 
   CGdipButton* AddButton(int id, int imageId);
   CGdipButton* button(int id) const;
+  void SwapButtons(int hiddenId, int shownId);
   CwxStatic* label(int id) const;
   CwxStatic* AddLabel(int id, const QString& text, int textFormat);
 

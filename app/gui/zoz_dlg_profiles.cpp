@@ -22,9 +22,7 @@ void ZozDlg::SetUpProfileCombo() {
 void ZozDlg::RefreshProfileSummary() {
   char summary[kSummaryCapacity];
   FormatProfileSummary(*currentProfile, summary);
-  profileCombo_->clear();
-  profileCombo_->addItem(QString::fromUtf8(summary));
-  profileCombo_->setCurrentIndex(0);
+  profileCombo_->ShowOnly(QString::fromUtf8(summary));
 }
 
 // Opens upward from the combo's top-left corner.

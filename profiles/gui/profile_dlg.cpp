@@ -1,6 +1,7 @@
 #include "profiles/gui/profile_dlg.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +17,11 @@ namespace {
 // Dialog units of the dialog's 8-point font, in pixels at 96 dpi.
 int DluX(int units) { return static_cast<int>(std::lround(units * 1.5)); }
 int DluY(int units) { return static_cast<int>(std::lround(units * 1.625)); }
+
+// Widths, in dialog units, that show the longest codec name and the widest
+// frame size ("1408x1152") whole.
+constexpr int kCodecWidth = 168;
+constexpr int kSizeWidth = 60;
 
 class ComboTarget : public OptionTarget {
  public:
@@ -54,8 +60,7 @@ CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
   setStyleSheet(SkinDialogStyleSheet());
 
   AddText(QStringLiteral("Profile Name:"), 7, 15, 44, 8);
-  name_ = new QLabel(QString::fromUtf8(currentProfile->name), this);
-  name_->setGeometry(DluX(61), DluY(15) - 3, DluX(186), DluY(8) + 6);
+  ShowProfileName(QString::fromUtf8(currentProfile->name));
   AddText(QStringLiteral("Extension:"), 16, 29, 35, 8);
   QComboBox* extension = AddCombo(IDC_EXTENSION_COMBO, 61, 27, 104, 14);
 
@@ -63,11 +68,12 @@ CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
   video->setGeometry(DluX(7), DluY(42), DluX(240), DluY(90));
   video->lower();
   AddText(QStringLiteral("Video Codec:"), 19, 60, 43, 8);
-  QComboBox* videoCodec = AddCombo(IDC_VIDEO_CODEC_COMBO, 69, 58, 96, 14);
+  // The codec names are the longest texts: their boxes reach the group's edge.
+  QComboBox* videoCodec = AddCombo(IDC_VIDEO_CODEC_COMBO, 69, 58, kCodecWidth, 14);
   AddText(QStringLiteral("Size:"), 46, 82, 16, 8);
-  AddCombo(IDC_SIZE_COMBO, 69, 80, 48, 14);
+  AddCombo(IDC_SIZE_COMBO, 69, 80, kSizeWidth, 14);
   AddText(QStringLiteral("BitRate:"), 142, 82, 27, 8);
-  AddCombo(IDC_VIDEO_BITRATE_COMBO, 174, 82, 48, 14);
+  AddCombo(IDC_VIDEO_BITRATE_COMBO, 174, 80, 48, 14);
   AddText(QStringLiteral("AspectRatio:"), 20, 106, 42, 8);
   AddCombo(IDC_ASPECT_COMBO, 69, 103, 48, 14);
   AddText(QStringLiteral("FrameRate:"), 130, 106, 39, 8);
@@ -77,7 +83,7 @@ CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
   audio->setGeometry(DluX(7), DluY(141), DluX(240), DluY(76));
   audio->lower();
   AddText(QStringLiteral("Audio Codec:"), 18, 159, 44, 8);
-  QComboBox* audioCodec = AddCombo(IDC_AUDIO_CODEC_COMBO, 69, 157, 96, 14);
+  QComboBox* audioCodec = AddCombo(IDC_AUDIO_CODEC_COMBO, 69, 157, kCodecWidth, 14);
   AddText(QStringLiteral("BitRate:"), 35, 180, 27, 8);
   AddCombo(IDC_AUDIO_BITRATE_COMBO, 69, 177, 48, 14);
   AddText(QStringLiteral("SampleRate:"), 127, 180, 42, 8);
@@ -129,7 +135,16 @@ QComboBox* CProfileDlg::combo(int id) const {
   return found == combos_.end() ? nullptr : found->second;
 }
 
-QString CProfileDlg::profileName() const { return name_->text(); }
+QString CProfileDlg::profileName() const { return name_->toolTip(); }
+
+// A name longer than its line ends in an ellipsis; the tooltip holds it whole.
+void CProfileDlg::ShowProfileName(const QString& name) {
+  name_ = new QLabel(this);
+  name_->setGeometry(DluX(61), DluY(15) - 3, DluX(186), DluY(8) + 6);
+  name_->ensurePolished();
+  name_->setText(name_->fontMetrics().elidedText(name, Qt::ElideRight, name_->contentsRect().width()));
+  name_->setToolTip(name);
+}
 
 void CProfileDlg::FillVideoOptions() {
   const VideoCodecEntry& entry = VideoEntry();

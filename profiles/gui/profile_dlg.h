@@ -34,6 +34,7 @@ class CProfileDlg : public QDialog {
  private:
   QComboBox* AddCombo(int id, int left, int top, int width, int height);
   void AddText(const QString& text, int left, int top, int width, int height);
+  void ShowProfileName(const QString& name);
   void FillVideoOptions();
   void FillAudioOptions();
   void OnChanged(int id, int index);

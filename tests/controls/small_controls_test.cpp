@@ -43,7 +43,7 @@ TEST(EstProgressCtrl, PositionStaysInTheRangeAndFillsTheBar) {
   bar.setValue(5000);
   const QImage image = bar.grab().toImage();
   EXPECT_EQ(image.pixel(1, 1) | 0xFF000000, 0xFF2BB3A3);
-  EXPECT_EQ(image.pixel(198, 1) | 0xFF000000, 0xFF262B35);
+  EXPECT_EQ(image.pixel(198, 1) | 0xFF000000, 0xFF1E222A);
 }
 
 TEST(EstProgressCtrl, RangeWithoutUpperBoundShowsNoProgress) {

@@ -111,6 +111,20 @@ TEST_F(DriverTest, WhileTheEncoderFinishesItsFileTheRowSaysSo) {
   EXPECT_EQ(view.status(0), kStatusSuccess);
 }
 
+TEST_F(DriverTest, EachJobStartsWithAnEmptyBar) {
+  TestJobs jobs(folder, 2, 40, view);
+  int firstJobFill = 0;
+  int barAtSecondJob = -1;
+  view.onRowStatus = [&](int row, const std::string&) {
+    if (row == 0 && !view.positions.empty()) firstJobFill = std::max(firstJobFill, view.positions.back());
+    if (row == 1 && barAtSecondJob < 0) barAtSecondJob = view.positions.back();
+  };
+  convertAll(jobs, kReporter, "40 4 40 0");
+  EXPECT_EQ(view.status(0), kStatusSuccess);
+  EXPECT_GT(firstJobFill, 0);
+  EXPECT_EQ(barAtSecondJob, 0) << "the first job's bar must not carry over";
+}
+
 TEST_F(DriverTest, StopJudgesTheRunningJobAndStartsNoOther) {
   struct Case {
     const char* script;
@@ -264,7 +278,7 @@ TEST_F(DriverTest, AnEncoderThatNeverReportsFailsAndLeavesTheBarAlone) {
   TestJobs jobs(folder, 1, 40, view);
   convertAll(jobs, kSilent, "");
   EXPECT_EQ(view.status(0), kStatusFailed);
-  EXPECT_EQ(view.positions, std::vector<int>{0});  // only the end of the run moved it
+  EXPECT_EQ(view.positions, (std::vector<int>{0, 0}));  // only the job's start and the run's end
   EXPECT_EQ(view.remaining, kIdleClock);
   EXPECT_STREQ(jobs[0].fail_reason, "the encoder wrote only 0% of the range");
 }

@@ -38,7 +38,7 @@ TEST_F(ProfileWindow, MenuHoldsEveryCategoryAndProfileWithTheirIds) {
   for (int c = 0; c < kCategoryCount; ++c) {
     QMenu* submenu = menu.actions()[c]->menu();
     ASSERT_NE(submenu, nullptr);
-    EXPECT_EQ(submenu->title().toStdString(), CategoryTable()[c].name);
+    EXPECT_EQ(submenu->menuAction()->iconText().toStdString(), CategoryTable()[c].name);
     for (int s = 0; s < submenu->actions().size(); ++s) {
       EXPECT_EQ(submenu->actions()[s]->data().toInt(), 10000 + 100 * c + s);
       ++profiles;
