@@ -23,6 +23,7 @@
 #include "app/program_pages.h"
 #include "app/string_table.h"
 #include "controls/bitmap_slider.h"
+#include "controls/control_accessibility.h"
 #include "controls/est_progress_ctrl.h"
 #include "controls/gdip_button.h"
 #include "controls/preview_static.h"
@@ -86,6 +87,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   setFixedSize(kWindowWidth, kWindowHeight);
   setAcceptDrops(true);
   setStyleSheet(SkinWindowStyleSheet());
+  InstallControlAccessibility();
   CreateControls();
   ApplyLayoutTable();
   SetUpButtons();
@@ -95,6 +97,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   SetUpProfileCombo();
   SetUpJobList();
   SetUpSliders();
+  SetUpAccessibility();
   // Start in the idle display: switch both bits on, then off through the
   // state routine.
   uiState_ = kUiConverting | kUiPreviewLoaded;
@@ -252,6 +255,7 @@ void ZozDlg::SetUpJobList() {
   for (int column = 0; column < 4; ++column) jobList_->setColumnWidth(column, widths[column]);
   jobList_->header()->setStretchLastSection(false);
   jobList_->viewport()->installEventFilter(this);
+  jobList_->installEventFilter(this);
 }
 
 void ZozDlg::SetUpSliders() {
