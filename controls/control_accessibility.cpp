@@ -1,7 +1,9 @@
 #include "controls/control_accessibility.h"
 
 #include <QAccessible>
+#include <QComboBox>
 
+#include "controls/accessible_combo_box.h"
 #include "controls/accessible_label.h"
 #include "controls/accessible_progress.h"
 #include "controls/accessible_slider.h"
@@ -22,6 +24,9 @@ QAccessibleInterface* ControlInterface(const QString& className, QObject* object
   }
   if (className == QLatin1String(CEstProgressCtrl::staticMetaObject.className())) {
     return new AccessibleProgress(static_cast<CEstProgressCtrl*>(object));
+  }
+  if (className == QLatin1String(QComboBox::staticMetaObject.className())) {
+    return new AccessibleComboBox(static_cast<QComboBox*>(object));
   }
   return nullptr;
 }

@@ -11,6 +11,7 @@ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 libmpv-dev libx11-dev
 libcurl4-openssl-dev
 xvfb xauth x11-utils xdotool
+at-spi2-core python3-pyatspi dbus-x11
 "
 
 missing=""
