@@ -1,11 +1,13 @@
 #include "controls/bitmap_slider.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 #include "controls/picture_filters.h"
 #include "controls/skin_colours.h"
@@ -60,8 +62,43 @@ int CBitmapSlider::Limited(long long pos) const {
 // release reports that place, not one the program set meanwhile.
 void CBitmapSlider::SetPos(int pos) {
   if (dragging_) return;
-  position_ = Limited(pos);
+  ChangePosition(Limited(pos));
+}
+
+void CBitmapSlider::MoveTo(int pos) {
+  ChangePosition(Limited(pos));
+  emit moved(controlId_, position_);
+}
+
+// Every change of position repaints and tells a screen reader the new value.
+void CBitmapSlider::ChangePosition(int pos) {
+  const bool changed = pos != position_;
+  position_ = pos;
   update();
+  if (!changed || !QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(this, SpokenValue());
+  QAccessible::updateAccessibility(&event);
+}
+
+void CBitmapSlider::SetSpokenScale(double fullScale, const QString& format) {
+  fullScale_ = std::isfinite(fullScale) && fullScale > 0 ? fullScale : 0;
+  spokenFormat_ = format;
+}
+
+double CBitmapSlider::ToSpoken(int pos) const {
+  const double span = static_cast<double>(maximum_) - minimum_;
+  if (span <= 0) return 0;
+  return (static_cast<double>(pos) - minimum_) / span * fullScale_;
+}
+
+int CBitmapSlider::PositionOfSpoken(double value) const {
+  if (!(fullScale_ > 0) || !std::isfinite(value)) return minimum_;
+  const double span = static_cast<double>(maximum_) - minimum_;
+  return Limited(std::llround(minimum_ + std::clamp(value / fullScale_, 0.0, 1.0) * span));
+}
+
+QString CBitmapSlider::SpokenText() const {
+  return spokenFormat_.arg(SpokenValue(), 0, 'f', fullScale_ >= 100 ? 0 : 1);
 }
 
 QSize CBitmapSlider::sizeHint() const {
@@ -103,8 +140,7 @@ void CBitmapSlider::paintEvent(QPaintEvent*) {
 void CBitmapSlider::DragTo(int pixel) {
   const int wanted = std::clamp(pixel, 0, width());
   if (wanted == PositionToPixel(position_)) return;
-  position_ = Limited(PixelToPosition(wanted));
-  update();
+  ChangePosition(Limited(PixelToPosition(wanted)));
   emit moving(controlId_, position_);
 }
 
@@ -137,14 +173,12 @@ void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: wanted = maximum_; break;
     case Qt::Key_Home: wanted = minimum_; break;
     case Qt::Key_Left:
-    case Qt::Key_Up: wanted -= 1; break;
+    case Qt::Key_Up: wanted -= line_; break;
     case Qt::Key_Right:
-    case Qt::Key_Down: wanted += 1; break;
+    case Qt::Key_Down: wanted += line_; break;
     default: return QWidget::keyPressEvent(event);
   }
-  position_ = Limited(wanted);
-  update();
-  emit moved(controlId_, position_);
+  MoveTo(Limited(wanted));
 }
 
 void CBitmapSlider::focusInEvent(QFocusEvent* event) {

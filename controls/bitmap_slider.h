@@ -31,6 +31,22 @@ class CBitmapSlider : public QWidget {
   int GetPos() const { return position_; }
   void SetPageSize(int page) { page_ = page; }
   int GetPageSize() const { return page_; }
+  // How far an arrow key moves the position.
+  void SetLineSize(int line) { line_ = line; }
+  int GetLineSize() const { return line_; }
+  // Moves as a key would: limited to the range, and `moved` reports it.
+  void MoveTo(int pos);
+
+  // What a screen reader reads as the value: the range spans 0 to
+  // `fullScale` (seconds, percent), written with `format` ("%1" is the
+  // number).
+  void SetSpokenScale(double fullScale, const QString& format);
+  double SpokenValue() const { return ToSpoken(position_); }
+  double SpokenMaximum() const { return fullScale_; }
+  double SpokenStep() const { return ToSpoken(minimum_ + 1); }
+  QString SpokenText() const;
+  // The position of a spoken value, limited to the range.
+  int PositionOfSpoken(double value) const;
 
   QSize sizeHint() const override;
 
@@ -53,6 +69,8 @@ class CBitmapSlider : public QWidget {
   int PixelToPosition(int pixel) const;
   int Limited(long long pos) const;
   void DragTo(int pixel);
+  void ChangePosition(int pos);
+  double ToSpoken(int pos) const;
 
   const int controlId_;
   int channelId_ = 0;
@@ -65,6 +83,9 @@ class CBitmapSlider : public QWidget {
   int minimum_ = 0;
   int position_ = 0;
   int page_ = 20;
+  int line_ = 1;
+  double fullScale_ = 100;
+  QString spokenFormat_ = QStringLiteral("%1");
   bool dragging_ = false;
   bool keyboardFocus_ = false;
 };

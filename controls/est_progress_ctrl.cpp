@@ -1,5 +1,6 @@
 #include "controls/est_progress_ctrl.h"
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QLocale>
 #include <QPainter>
@@ -20,10 +21,15 @@ void CEstProgressCtrl::setRange(int min, int max) {
   setValue(value_);
 }
 
+// A changed value is announced to a screen reader.
 void CEstProgressCtrl::setValue(int pos) {
+  const int previous = value_;
   value_ = std::max(std::min(pos, maximum_), minimum_);
   UpdateCompletionEstimate(estimate_, Fraction(), static_cast<std::int64_t>(std::time(nullptr)));
   update();
+  if (value_ == previous || !QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(this, Percent());
+  QAccessible::updateAccessibility(&event);
 }
 
 void CEstProgressCtrl::ResetEstimate() {

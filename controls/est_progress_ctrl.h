@@ -20,6 +20,8 @@ class CEstProgressCtrl : public QWidget {
   // Limited to the range; updates the estimate.
   void setValue(int pos);
   int value() const { return value_; }
+  // The share done, 0 to 100.
+  double Percent() const { return Fraction() * 100; }
 
   // The next progress above 0 starts a new measurement.
   void ResetEstimate();

@@ -1,5 +1,7 @@
 // A label that draws its text transparently over its parent, optionally as
 // a link (hand cursor), and reports hover, leave, left and right clicks.
+// A label given actions takes keyboard focus: Enter or Space clicks it, the
+// menu key (or Shift+F10) right-clicks it.
 #pragma once
 
 #include <QColor>
@@ -33,6 +35,19 @@ class CwxStatic : public QWidget {
   // An empty text leaves the label without tooltip.
   void SetToolTipText(const QString& text);
 
+  // The words a screen reader says before the text ("Begin:").
+  void SetCaption(const QString& caption);
+  QString SpokenName() const;
+  // What a click and a right click do, in words; an empty text: nothing.
+  // A label with a click action is a control of its own.
+  void SetActions(const QString& clickAction, const QString& rightClickAction = {});
+  QString clickAction() const { return clickAction_; }
+  QString rightClickAction() const { return rightClickAction_; }
+  bool isClickable() const { return !clickAction_.isEmpty(); }
+  // What the actions and keys run.
+  void Click();
+  void RightClick();
+
  signals:
   void hovered(int controlId);
   void left(int controlId);
@@ -45,9 +60,13 @@ class CwxStatic : public QWidget {
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QFont TextFont() const;
+  void UpdateSpokenName();
 
   const int controlId_;
   QString text_;
@@ -57,6 +76,10 @@ class CwxStatic : public QWidget {
   bool underline_ = false;
   int fontHeight_ = 0;
   bool leftPressed_ = false;
+  bool keyboardFocus_ = false;
+  QString caption_;
+  QString clickAction_;
+  QString rightClickAction_;
 };
 
 }  // namespace orva

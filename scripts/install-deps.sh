@@ -18,6 +18,7 @@ xvfb xauth x11-utils xdotool pngquant
 mkvtoolnix mediainfo mp3val flac vorbis-tools sox
 locales
 weston xwayland qt6-wayland
+at-spi2-core python3-pyatspi dbus-x11
 "
 
 missing=""

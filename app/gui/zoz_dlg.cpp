@@ -24,6 +24,7 @@
 #include "app/program_pages.h"
 #include "app/string_table.h"
 #include "controls/bitmap_slider.h"
+#include "controls/control_accessibility.h"
 #include "controls/est_progress_ctrl.h"
 #include "controls/gdip_button.h"
 #include "controls/preview_static.h"
@@ -108,6 +109,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   setAcceptDrops(true);
   UseSkinPaletteForAllWindows();
   setStyleSheet(SkinWindowStyleSheet());
+  InstallControlAccessibility();
   CreateControls();
   ApplyLayoutTable();
   SetUpButtons();
@@ -117,6 +119,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   SetUpProfileCombo();
   SetUpJobList();
   SetUpSliders();
+  SetUpAccessibility();
   // Start in the idle display: switch both bits on, then off through the
   // state routine.
   uiState_ = kUiConverting | kUiPreviewLoaded;
@@ -285,6 +288,7 @@ void ZozDlg::SetUpJobList() {
   jobList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   jobList_->setTextElideMode(Qt::ElideMiddle);
   jobList_->viewport()->installEventFilter(this);
+  jobList_->installEventFilter(this);
 }
 
 void ZozDlg::SetUpSliders() {

@@ -25,6 +25,7 @@
 class QComboBox;
 class QMenu;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace orva {
 
@@ -144,6 +145,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void SetUpProfileCombo();
   void SetUpJobList();
   void SetUpSliders();
+  void SetUpAccessibility();
   void LoadBackground();
 
   // A control's command, run through the command queue.
@@ -170,6 +172,9 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void AppendJobRow(JobItem& job);
   void AfterAdd(int previousCount);
   void RefreshProfileSummary();
+  void UpdateRowSpokenText(QTreeWidgetItem& item);
+  void AnnounceRow(int row);
+  void UpdateSeekScale();
 
   bool ReadyToClose();
   void AbandonConversion();

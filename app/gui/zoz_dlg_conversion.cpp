@@ -31,6 +31,8 @@ void ZozDlg::setRowStatus(int row, const std::string& text) {
   if (item == nullptr || job == nullptr) return;
   item->setText(kStatusColumn, QString::fromStdString(text));
   item->setToolTip(kStatusColumn, QString::fromUtf8(job->fail_reason));
+  UpdateRowSpokenText(*item);
+  AnnounceRow(row);
 }
 
 // A new job starts with its file name: its estimate starts afresh too.

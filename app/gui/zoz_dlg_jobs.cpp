@@ -2,6 +2,7 @@
 // Clear and row clicks.
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPersistentModelIndex>
 #include <QMouseEvent>
@@ -117,6 +118,7 @@ void ZozDlg::WriteJobRow(JobItem& job) {
   item->setText(kColumnName, QString::fromStdString(JobRowName(job)));
   item->setText(kColumnDuration, QString::fromStdString(JobRowDuration(job)));
   item->setText(kColumnSize, QString::fromUtf8(job.size_text));
+  UpdateRowSpokenText(*item);
 }
 
 void ZozDlg::RefreshAllRows() {
@@ -168,8 +170,8 @@ void ZozDlg::OnClear() {
 
 void ZozDlg::OnRowClicked(int row) { preview_->onRowClick(row); }
 
-// A mouse click on the list, on a row or beside the rows. Keyboard moves of
-// the selection do not change the preview.
+// A mouse click on the list, on a row or beside the rows, and Enter on the
+// focused row. Keyboard moves of the selection do not change the preview.
 bool ZozDlg::eventFilter(QObject* watched, QEvent* event) {
   if (watched == jobList_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -182,6 +184,13 @@ bool ZozDlg::eventFilter(QObject* watched, QEvent* event) {
         if (onRow && !hit.isValid()) return;
         OnRowClicked(onRow ? hit.row() : -1);
       });
+    }
+  }
+  if (watched == jobList_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && focusedRow() >= 0) {
+      OnRowClicked(focusedRow());
+      return true;
     }
   }
   return QWidget::eventFilter(watched, event);

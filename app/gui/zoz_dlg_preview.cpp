@@ -56,7 +56,10 @@ void ZozDlg::setPreviewPlaying(bool playing) { SetUiState(kUiPreviewPlaying, pla
 
 bool ZozDlg::converting() const { return IsConverting(); }
 
-void ZozDlg::setSeekPosition(int position) { seekSlider_->SetPos(position); }
+void ZozDlg::setSeekPosition(int position) {
+  UpdateSeekScale();
+  seekSlider_->SetPos(position);
+}
 
 void ZozDlg::setVolumePosition(int position) { volumeSlider_->SetPos(position); }
 

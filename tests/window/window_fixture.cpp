@@ -29,7 +29,8 @@ WindowServices ScriptedServices(std::shared_ptr<ScriptedDesktop> desktop) {
     desktop->folderAnswers.pop_front();
     return answer;
   };
-  services.chooseFiles = [desktop](QWidget*) {
+  services.chooseFiles = [desktop](QWidget* owner) {
+    if (desktop->fileDialog) return desktop->fileDialog(owner);
     if (desktop->fileAnswers.empty()) return QStringList();
     QStringList answer = desktop->fileAnswers.front();
     desktop->fileAnswers.pop_front();

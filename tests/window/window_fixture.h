@@ -19,6 +19,7 @@ namespace orva::test {
 struct ScriptedDesktop {
   std::deque<QString> folderAnswers;  // empty text: cancelled
   std::deque<QStringList> fileAnswers;
+  std::function<QStringList(QWidget*)> fileDialog;  // when set, asked instead of fileAnswers
   std::deque<bool> yesNoAnswers;      // none left: No
   std::vector<QString> questions;     // "caption|text" of every question and message
   std::vector<QUrl> openedUrls;
