@@ -82,6 +82,10 @@ bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
       options.mode = CliMode::Help;
       return true;
     }
+    if (argument == "--version") {
+      options.mode = CliMode::Version;
+      return true;
+    }
     if (argument == "--list-profiles") {
       options.mode = CliMode::ListProfiles;
       continue;
@@ -133,8 +137,14 @@ const char* CliUsage() {
          "  --extension, --video-codec, --size, --video-bitrate, --frame-rate, --aspect,\n"
          "  --audio-codec, --audio-bitrate, --sample-rate, --channels\n"
          "Without --profile the saved profile choice of the program folder is used.\n"
+         "  orva-convert --help | --version\n"
          "Exit status: 0 every job succeeded, 1 a job failed or a file was skipped,\n"
-         "2 usage error.\n";
+         "2 usage error.\n"
+         "See orva-convert(1) for the whole manual.\n";
+}
+
+const char* CliSummary() {
+  return "orva-convert converts video and audio files with the profiles of Orva Video Converter.\n\n";
 }
 
 }  // namespace orva

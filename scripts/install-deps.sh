@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and quick when everything is already there.
 set -e
-# One package a line: the build, the window, the player, the tests.
+# One group a line: the build, the tests, the window, the player, the web,
+# the window's tests, its translations, the Debian package and its checks.
 PACKAGES="
 cmake ninja-build g++ pkg-config
 libgtest-dev
@@ -11,6 +12,8 @@ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 libmpv-dev libx11-dev
 libcurl4-openssl-dev
 xvfb xauth x11-utils xdotool
+qt6-l10n-tools
+dpkg-dev file lintian appstream desktop-file-utils
 "
 
 missing=""
