@@ -32,6 +32,8 @@ class CwxStatic : public QWidget {
   void SetFontHeight(int pixels);
   // An empty text leaves the label without tooltip.
   void SetToolTipText(const QString& text);
+  // The font the text is drawn in.
+  QFont TextFont() const;
 
  signals:
   void hovered(int controlId);
@@ -47,8 +49,6 @@ class CwxStatic : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  QFont TextFont() const;
-
   const int controlId_;
   QString text_;
   int textFormat_ = kTextVCenterSingleLine;

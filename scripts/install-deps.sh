@@ -12,7 +12,7 @@ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 libmpv-dev libx11-dev
 libcurl4-openssl-dev
 xvfb xauth x11-utils xdotool
-qt6-l10n-tools
+qt6-l10n-tools qt6-tools-dev
 dpkg-dev file lintian appstream desktop-file-utils
 "
 

@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "app/gui/window_services.h"
+#include "app/gui/window_text.h"
 #include "app/gui/zoz_dlg.h"
 #include "engine/process.h"
 #include "engine/tool_runner.h"
@@ -20,6 +21,7 @@ QApplication* MakeApplication(int& argc, char** argv) {
   auto* application = new QApplication(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orva-video-converter"));
   QApplication::setOrganizationName(QStringLiteral("orva"));
+  InstallWindowTranslation();
   return application;
 }
 
