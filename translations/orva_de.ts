@@ -267,5 +267,13 @@ Jetzt anhalten?</translation>
         <source>%1% complete. Estimated completion: %2</source>
         <translation>%1 % erledigt. Voraussichtlich fertig um %2</translation>
     </message>
+    <message>
+        <source>Browse</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,13 @@ Do you want to stop now?</source>
         <source>%1% complete. Estimated completion: %2</source>
         <translation>%1 % completado. Fin estimado: %2</translation>
     </message>
+    <message>
+        <source>Browse</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
 </context>
 </TS>

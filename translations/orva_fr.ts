@@ -267,5 +267,13 @@ Arrêter maintenant ?</translation>
         <source>%1% complete. Estimated completion: %2</source>
         <translation>%1 % terminé. Fin estimée : %2</translation>
     </message>
+    <message>
+        <source>Browse</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
 </context>
 </TS>

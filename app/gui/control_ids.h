@@ -74,5 +74,9 @@ inline constexpr int IDC_SKIN_PROFILE = 1086;
 inline constexpr int IDC_SKIN_DESTINATION = 1087;
 inline constexpr int IDC_SKIN_BEGIN = 1088;
 inline constexpr int IDC_SKIN_END = 1089;
+inline constexpr int IDC_CAPTION_BROWSE = 1090;
+inline constexpr int IDC_CAPTION_OPEN = 1091;
+inline constexpr int IDC_CAPTION_HOME = 1092;
+inline constexpr int IDC_CAPTION_HELP = 1093;
 
 }  // namespace orva
