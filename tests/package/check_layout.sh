@@ -24,7 +24,7 @@ done
 for name in orva-video-converter orva-convert; do
   [ "$(readlink "$root/usr/bin/$name")" = "../lib/orva-video-converter/$name" ] || fail "usr/bin/$name is no launcher"
   [ -x "$root/usr/bin/$name" ] || fail "usr/bin/$name does not reach its program"
-  gzip -t "$root/usr/share/man/man1/$name.1.gz" || fail "no manual page for $name"
+  zcat "$root/usr/share/man/man1/$name.1.gz" | grep -q "^\.TH" || fail "no manual page for $name"
 done
 for file in usr/share/applications/orva-video-converter.desktop \
     usr/share/icons/hicolor/scalable/apps/orva-video-converter.svg \
