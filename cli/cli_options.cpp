@@ -83,6 +83,10 @@ bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
       options.mode = CliMode::Help;
       return true;
     }
+    if (argument == "--version") {
+      options.mode = CliMode::Version;
+      return true;
+    }
     if (argument == "--list-profiles") {
       options.mode = CliMode::ListProfiles;
       continue;
@@ -141,8 +145,14 @@ const char* CliUsage() {
          "Without --profile the saved profile choice of the program folder is used.\n"
          "--jobs N converts N files at once; without it, as many as there are usable\n"
          "processors (never more than the files). --jobs 1 converts one after the other.\n"
+         "  orva-convert --help | --version\n"
          "Exit status: 0 every job succeeded, 1 a job failed or a file was skipped,\n"
-         "2 usage error.\n";
+         "2 usage error.\n"
+         "See orva-convert(1) for the whole manual.\n";
+}
+
+const char* CliSummary() {
+  return "orva-convert converts video and audio files with the profiles of Orva Video Converter.\n\n";
 }
 
 }  // namespace orva

@@ -17,7 +17,7 @@ inline constexpr int kExitUsage = 2;
 // More encoders than this at once would only fight over the processors.
 inline constexpr int kMaxJobs = 64;
 
-enum class CliMode { Convert, ListProfiles, ShowProfile, Help };
+enum class CliMode { Convert, ListProfiles, ShowProfile, Help, Version };
 
 struct CliOptions {
   CliMode mode = CliMode::Convert;
@@ -36,7 +36,9 @@ struct CliOptions {
 bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
                      std::string& error);
 
-// The usage text printed by --help and after a usage error.
+// The usage text printed after a usage error; --help prints it after a line
+// that says what the program does.
 const char* CliUsage();
+const char* CliSummary();
 
 }  // namespace orva

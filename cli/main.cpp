@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/string_table.h"
 #include "cli/batch_conversion.h"
 #include "cli/chosen_profile.h"
 #include "cli/cli_options.h"
@@ -29,7 +30,12 @@ int main(int argc, char** argv) {
     return UsageError(error);
   }
   if (options.mode == CliMode::Help) {
+    std::fputs(CliSummary(), stdout);
     std::fputs(CliUsage(), stdout);
+    return kExitSuccess;
+  }
+  if (options.mode == CliMode::Version) {
+    std::printf("orva-convert (%s) %s\n", LoadString(kStrTitle), LoadString(kStrVersion));
     return kExitSuccess;
   }
 

@@ -1,6 +1,7 @@
 #include "controls/est_progress_ctrl.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QPainter>
@@ -49,7 +50,7 @@ QString CEstProgressCtrl::text() const {
   const auto completion = static_cast<qint64>(std::llround(estimate_.completionSeconds));
   const QTime clock = QDateTime::fromSecsSinceEpoch(completion).time();
   const QString when = QLocale().toString(clock, QLocale::ShortFormat);
-  return QStringLiteral("%1% complete. Estimated completion: %2")
+  return QCoreApplication::translate("WindowText", "%1% complete. Estimated completion: %2")
       .arg(Fraction() * 100, 0, 'f', 2)
       .arg(when);
 }

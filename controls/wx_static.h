@@ -34,6 +34,8 @@ class CwxStatic : public QWidget {
   void SetFontHeight(int pixels);
   // An empty text leaves the label without tooltip.
   void SetToolTipText(const QString& text);
+  // The font the text is drawn in.
+  QFont TextFont() const;
 
   // The words a screen reader says before the text ("Begin:").
   void SetCaption(const QString& caption);
@@ -65,7 +67,6 @@ class CwxStatic : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  QFont TextFont() const;
   void UpdateSpokenName();
 
   const int controlId_;

@@ -75,13 +75,8 @@ int BuildEncoderCommand(const char* programPath, JobItem& job,
   if (withSourceFacts && job.source_facts.known) facts = "-source-facts " + SourceFactsWord(job.source_facts) + " ";
 
   char built[kCommandCapacity];
-<<<<<<< HEAD
   const int needed = std::snprintf(built, sizeof built, "\"%s\" %s%s-i \"%s\" %s-y %s%s\"%s\"",
-                                   programPath, facts.c_str(), seek, job.path, length,
-=======
-  const int needed = std::snprintf(built, sizeof built, "\"%s\" %s-i \"%s\" %s-y %s%s\"%s\"",
-                                   programPath, seek.c_str(), job.path, length.c_str(),
->>>>>>> issue-16
+                                   programPath, facts.c_str(), seek.c_str(), job.path, length.c_str(),
                                    VideoOptions(*job.profile).c_str(),
                                    AudioOptions(*job.profile).c_str(), outputPath.c_str());
   if (needed < 0 || needed >= kCommandCapacity) return kCommandTooLong;  // never run a cut command

@@ -3,9 +3,10 @@
 # Quiet and quick when everything is already there.
 set -e
 # One group a line: the build, the window, the player, the tests (X11, the
-# decimal-comma locale made at test time, a Wayland session with XWayland),
-# clang with its runtimes for the fuzzers (g++ brings the sanitizers' own), and
-# the reference tools the real-client tests read the converted files with.
+# decimal-comma locale made at test time, a Wayland session with XWayland,
+# a screen reader's bus), clang with its runtimes for the fuzzers (g++ brings
+# the sanitizers' own), the reference tools the real-client tests read the
+# converted files with, the translations, the Debian package and its checks.
 PACKAGES="
 cmake ninja-build g++ pkg-config
 libgtest-dev
@@ -19,6 +20,8 @@ mkvtoolnix mediainfo mp3val flac vorbis-tools sox
 locales
 weston xwayland qt6-wayland
 at-spi2-core python3-pyatspi dbus-x11
+qt6-l10n-tools qt6-tools-dev
+dpkg-dev file lintian appstream desktop-file-utils
 "
 
 missing=""

@@ -9,20 +9,21 @@
 #include "app/gui/skin_style.h"
 #include "app/string_table.h"
 #include "resources/skin_paths.h"
+#include "app/gui/window_text.h"
 
 namespace orva {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  const QString title = QString::fromUtf8(LoadString(kStrTitle));
-  setWindowTitle(QStringLiteral("About %1").arg(title));
+  const QString title = WindowString(kStrTitle);
+  setWindowTitle(WindowText::tr("About %1").arg(title));
   setStyleSheet(SkinDialogStyleSheet());
 
   auto* icon = new QLabel(this);
   icon->setPixmap(QIcon(ProgramIconPath()).pixmap(64, 64));
   auto* name = new QLabel(QStringLiteral("<b>%1</b> %2").arg(title, QString::fromUtf8(LoadString(kStrVersion))), this);
   auto* notice = new QLabel(
-      QStringLiteral("Converts video and audio files for phones, players and the web."), this);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+      WindowText::tr("Converts video and audio files for phones, players and the web."), this);
+  auto* ok = new QPushButton(WindowText::tr("OK"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -62,4 +62,21 @@ inline constexpr int kUiPreviewPlaying = 8;
 // The About entry of the window's menu.
 inline constexpr int kAboutCommand = 16;
 
+// Captions over the background artwork, drawn by the window so that they
+// read in the user's language.
+inline constexpr int IDC_CAPTION_ADD_FILES = 1080;
+inline constexpr int IDC_CAPTION_DELETE = 1081;
+inline constexpr int IDC_CAPTION_CLEAR = 1082;
+inline constexpr int IDC_CAPTION_EDIT_PROFILE = 1083;
+inline constexpr int IDC_DROP_HINT = 1084;
+inline constexpr int IDC_DROP_HINT_MORE = 1085;
+inline constexpr int IDC_SKIN_PROFILE = 1086;
+inline constexpr int IDC_SKIN_DESTINATION = 1087;
+inline constexpr int IDC_SKIN_BEGIN = 1088;
+inline constexpr int IDC_SKIN_END = 1089;
+inline constexpr int IDC_CAPTION_BROWSE = 1090;
+inline constexpr int IDC_CAPTION_OPEN = 1091;
+inline constexpr int IDC_CAPTION_HOME = 1092;
+inline constexpr int IDC_CAPTION_HELP = 1093;
+
 }  // namespace orva

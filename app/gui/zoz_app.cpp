@@ -5,6 +5,7 @@
 
 #include "app/gui/platform_choice.h"
 #include "app/gui/window_services.h"
+#include "app/gui/window_text.h"
 #include "app/gui/zoz_dlg.h"
 #include "engine/process.h"
 #include "engine/tool_runner.h"
@@ -23,6 +24,7 @@ QApplication* MakeApplication(int& argc, char** argv) {
   ForgetPlatformChoice();
   QApplication::setApplicationName(QStringLiteral("orva-video-converter"));
   QApplication::setOrganizationName(QStringLiteral("orva"));
+  InstallWindowTranslation();
   return application;
 }
 

@@ -32,8 +32,10 @@
 #include "controls/skin_colours.h"
 #include "controls/skin_images.h"
 #include "controls/wx_static.h"
+#include "engine/conversion_texts.h"
 #include "engine/media_probe.h"
 #include "engine/process.h"
+#include "app/gui/window_text.h"
 
 namespace orva {
 
@@ -97,7 +99,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   RunStartup(options);
   preview_ = std::make_unique<PreviewController>(
       *this, startup_.programFolder + kPathSeparator + "py.dat");
-  setWindowTitle(QString::fromUtf8(LoadString(kStrTitle)));
+  setWindowTitle(WindowString(kStrTitle));
   LoadBackground();
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   // On X11 the mask cuts the corners away, with or without a compositor, and
@@ -112,6 +114,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   InstallControlAccessibility();
   CreateControls();
   ApplyLayoutTable();
+  AddSkinCaptions();
   SetUpButtons();
   for (int id : HiddenAtStart) control(id)->hide();
   SetUpLabels();
@@ -168,7 +171,7 @@ void ZozDlg::LoadBackground() {
 CGdipButton* ZozDlg::AddButton(int id, int imageId) {
   auto* button = new CGdipButton(id, this);
   button->LoadStdImage(imageId);
-  const QString tip = QString::fromUtf8(LoadString(id));
+  const QString tip = WindowString(id);
   if (!tip.isEmpty()) button->SetToolTipText(tip);
   controls_[id] = button;
   return button;
@@ -206,21 +209,21 @@ void ZozDlg::CreateControls() {
   AddLabel(IDC_EXTENSION, {}, kFormatDefault);
   AddLabel(IDC_ELAPSED, {}, kFormatDefault);
   AddLabel(IDC_REMAINING, {}, kFormatDefault);
-  AddLabel(IDC_CAPTION_PROFILE, QStringLiteral("Profile:"), kFormatRight);
-  AddLabel(IDC_CAPTION_DESTINATION, QStringLiteral("Destination:"), kFormatRight);
-  AddLabel(IDC_CAPTION_FILE_NAME, QStringLiteral("File Name:"), kFormatRightSingleLine);
-  AddLabel(IDC_CAPTION_EXTENSION, QStringLiteral("Extension:"), kFormatRightSingleLine);
-  AddLabel(IDC_CAPTION_ELAPSED, QStringLiteral("Elapsed Time:"), kFormatRightSingleLine);
-  AddLabel(IDC_CAPTION_REMAINING, QStringLiteral("Time Remaining:"), kFormatRightSingleLine);
-  AddLabel(IDC_CAPTION_BEGIN, QStringLiteral("Begin:"), kFormatDefault);
-  AddLabel(IDC_CAPTION_END, QStringLiteral("End:"), kFormatDefault);
+  AddLabel(IDC_CAPTION_PROFILE, WindowText::tr("Profile:"), kFormatRight);
+  AddLabel(IDC_CAPTION_DESTINATION, WindowText::tr("Destination:"), kFormatRight);
+  AddLabel(IDC_CAPTION_FILE_NAME, WindowText::tr("File Name:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_EXTENSION, WindowText::tr("Extension:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_ELAPSED, WindowText::tr("Elapsed Time:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_REMAINING, WindowText::tr("Time Remaining:"), kFormatRightSingleLine);
+  AddLabel(IDC_CAPTION_BEGIN, WindowText::tr("Begin:"), kFormatDefault);
+  AddLabel(IDC_CAPTION_END, WindowText::tr("End:"), kFormatDefault);
   // The time labels are 11 pixels high: their text is small to fit.
   for (int id : {IDC_TRIM_BEGIN, IDC_TRIM_END}) {
     AddLabel(id, QStringLiteral("00:00:00.00"), kFormatCentred)->SetFontHeight(kTimeFontPixels);
   }
   AddLabel(IDC_PLAY_TIME, QStringLiteral("00:00:00 / 00:00:00"), kFormatCentred)->SetFontHeight(kTimeFontPixels);
-  AddLabel(IDC_HOME_LINK, QStringLiteral("Home"), kFormatDefault);
-  AddLabel(IDC_HELP_LINK, QStringLiteral("Help"), kFormatDefault);
+  AddLabel(IDC_HOME_LINK, WindowText::tr("Home"), kFormatDefault);
+  AddLabel(IDC_HELP_LINK, WindowText::tr("Help"), kFormatDefault);
 }
 
 void ZozDlg::ApplyLayoutTable() {
@@ -267,8 +270,8 @@ void ZozDlg::SetUpLabels() {
 
 void ZozDlg::SetUpJobList() {
   jobList_->setColumnCount(4);
-  jobList_->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Duration"),
-                             QStringLiteral("Output Size"), QStringLiteral("Status")});
+  jobList_->setHeaderLabels({WindowText::tr("File Name"), WindowText::tr("Duration"),
+                             WindowText::tr("Output Size"), WindowText::tr("Status")});
   jobList_->setRootIsDecorated(false);
   jobList_->setUniformRowHeights(true);
   jobList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -326,7 +329,7 @@ void ZozDlg::SetUiState(int bit, bool on) {
         label(IDC_EXTENSION)->setText({});
         label(IDC_REMAINING)->setText(QStringLiteral("00:00:00"));
         label(IDC_ELAPSED)->setText(QStringLiteral("00:00:00"));
-        label(IDC_FILE_NAME)->setText(QStringLiteral("Finish"));
+        label(IDC_FILE_NAME)->setText(ShownText(kFinishedFileName));
         progress_->setValue(0);
         progress_->hide();
         SwapButtons(IDC_STOP_CONVERT, IDC_CONVERT);
@@ -380,7 +383,7 @@ void ZozDlg::mouseMoveEvent(QMouseEvent* event) {
 void ZozDlg::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
 
 void ZozDlg::contextMenuEvent(QContextMenuEvent* event) {
-  const QString text = QString::fromUtf8(LoadString(kStrAboutMenu));
+  const QString text = WindowString(kStrAboutMenu);
   if (text.isEmpty()) return;
   QMenu menu(this);
   menu.addAction(text, this, Command(&ZozDlg::ShowAboutBox));
@@ -414,8 +417,8 @@ void ZozDlg::closeEvent(QCloseEvent* event) {
 bool ZozDlg::ReadyToClose() {
   if (IsConverting()) {
     closeQuestionOpen_ = true;
-    const bool stop = services_.askYesNo(this, QString::fromUtf8(LoadString(kStrStopFirst)),
-                                         QStringLiteral("!Waring!"), true);
+    const bool stop = services_.askYesNo(this, WindowString(kStrStopFirst),
+                                         WindowText::tr("!Waring!"), true);
     closeQuestionOpen_ = false;
     if (!stop || !IsConverting()) return false;
     AbandonConversion();

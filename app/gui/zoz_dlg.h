@@ -138,6 +138,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   // Set-up, in the order the window runs it.
   void RunStartup(const WindowOptions& options);
   void CreateControls();
+  void AddSkinCaptions();
   void ApplyLayoutTable();
   void SetUpButtons();
   void SetUpLabels();

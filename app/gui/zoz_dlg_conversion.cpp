@@ -6,6 +6,8 @@
 #include "app/string_table.h"
 #include "controls/est_progress_ctrl.h"
 #include "controls/wx_static.h"
+#include "app/gui/window_text.h"
+#include "engine/conversion_texts.h"
 
 namespace orva {
 
@@ -29,7 +31,7 @@ void ZozDlg::setRowStatus(int row, const std::string& text) {
   QTreeWidgetItem* item = jobList_->topLevelItem(row);
   const JobItem* job = TheJobList().at(row);
   if (item == nullptr || job == nullptr) return;
-  item->setText(kStatusColumn, QString::fromStdString(text));
+  item->setText(kStatusColumn, ShownText(text));
   item->setToolTip(kStatusColumn, QString::fromUtf8(job->fail_reason));
   UpdateRowSpokenText(*item);
   AnnounceRow(row);
@@ -37,7 +39,7 @@ void ZozDlg::setRowStatus(int row, const std::string& text) {
 
 // A new job starts with its file name: its estimate starts afresh too.
 void ZozDlg::setFileName(const std::string& text) {
-  label(IDC_FILE_NAME)->setText(QString::fromStdString(text));
+  label(IDC_FILE_NAME)->setText(text == kFinishedFileName ? ShownText(text) : QString::fromStdString(text));
   progress_->ResetEstimate();
 }
 
@@ -51,8 +53,13 @@ void ZozDlg::setRemaining(const std::string& text) {
   label(IDC_REMAINING)->setText(QString::fromStdString(text));
 }
 
+// The summary's leading word is shown in the user's language; the figures
+// after it stay as the driver wrote them.
 void ZozDlg::setSummary(const std::string& text) {
-  label(IDC_STATUS_LINE)->setText(QString::fromStdString(text));
+  QString shown = QString::fromStdString(text);
+  const QString word = QStringLiteral("Completed:");
+  if (shown.startsWith(word)) shown.replace(0, word.size(), WindowText::tr("Completed:"));
+  label(IDC_STATUS_LINE)->setText(shown);
 }
 
 void ZozDlg::setProgressPosition(int position) { progress_->setValue(position); }
@@ -63,9 +70,9 @@ void ZozDlg::setConverting(bool converting) {
 }
 
 bool ZozDlg::askIgnoreNotWritable(const std::string& folder) {
-  const QString text = QString::fromUtf8(LoadString(kStrNotWritable)) + QLatin1Char('\n') +
+  const QString text = WindowString(kStrNotWritable) + QLatin1Char('\n') +
                        QString::fromStdString(folder);
-  return services_.askYesNo(this, text, QStringLiteral("Error"), false);
+  return services_.askYesNo(this, text, WindowText::tr("Error"), false);
 }
 
 void ZozDlg::startTimers() {

@@ -7,6 +7,7 @@
 #include "app/gui/zoz_dlg.h"
 #include "app/job_rows.h"
 #include "app/startup_data.h"
+#include "app/gui/window_text.h"
 
 namespace orva {
 
@@ -16,7 +17,6 @@ constexpr int kBrowseEntry = 0;
 constexpr int kSameFolderEntry = 1;
 constexpr int kFirstFolderEntry = 2;
 
-const QString kChooseFolderTitle = QStringLiteral("Select Output Directory");
 
 // A chosen folder as the destination field keeps it: native separators and
 // no trailing separator (the root stays as it is).
@@ -30,8 +30,8 @@ QString CleanFolder(const QString& chosen) {
 
 void ZozDlg::SetUpDestinationCombo() {
   updatingDestination_ = true;
-  destination_->addItem(QStringLiteral("Browse..."));
-  destination_->addItem(QStringLiteral("Save in the same folder as the original file"));
+  destination_->addItem(WindowText::tr("Browse..."));
+  destination_->addItem(WindowText::tr("Save in the same folder as the original file"));
   destination_->setCurrentIndex(kSameFolderEntry);
   if (!outputFolder_.empty()) {
     destination_->addItem(QString::fromStdString(outputFolder_));
@@ -81,7 +81,7 @@ void ZozDlg::TakeOutputFolder(const QString& folder, bool save) {
 // too long for the destination field.
 QString ZozDlg::ChooseOutputFolder() {
   const QString chosen =
-      services_.chooseFolder(this, kChooseFolderTitle, QString::fromStdString(outputFolder_));
+      services_.chooseFolder(this, WindowText::tr("Select Output Directory"), QString::fromStdString(outputFolder_));
   if (chosen.isEmpty()) return {};
   const QString folder = CleanFolder(chosen);
   if (folder.toStdString().size() >= static_cast<std::size_t>(kOutputFolderCapacity)) return {};

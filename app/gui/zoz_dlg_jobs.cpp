@@ -16,6 +16,7 @@
 #include "app/job_rows.h"
 #include "app/string_table.h"
 #include "engine/media_probe.h"
+#include "app/gui/window_text.h"
 
 namespace orva {
 
@@ -93,7 +94,7 @@ void ZozDlg::AddFiles(const QStringList& paths) {
       for (JobItem* job : worker.takeReadyJobs()) AppendJobRow(*job);
     };
     worker.start();
-    RunWithWaitDialog(this, worker, QString::fromUtf8(LoadString(kStrReadingFileInfo)), takeJobs);
+    RunWithWaitDialog(this, worker, WindowString(kStrReadingFileInfo), takeJobs);
     takeJobs();
     AfterAdd(previousCount);
   }
@@ -108,7 +109,7 @@ void ZozDlg::AppendJobRow(JobItem& job) {
   job.index = TheJobList().count() - 1;
   jobList_->show();
   auto* item = new QTreeWidgetItem(jobList_);
-  item->setText(kColumnStatus, QString::fromUtf8(kRowReady));
+  item->setText(kColumnStatus, ShownText(kRowReady));
   WriteJobRow(job);
 }
 

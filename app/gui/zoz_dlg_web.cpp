@@ -10,6 +10,7 @@
 #include "web/affiliate.h"
 #include "web/update_decision.h"
 #include "web/web_config.h"
+#include "app/gui/window_text.h"
 
 namespace orva {
 
@@ -47,9 +48,9 @@ void ZozDlg::OfferNewVersion() {
   const std::string page = ProgramPageAddress(kStrProductPage);
   // Without a product page a Yes would lead nowhere: no offer then.
   if (!prompt.show || page.empty()) return;
-  const QString text = QString::fromUtf8(LoadString(kStrNewVersion)) + QStringLiteral(" : ") +
+  const QString text = WindowString(kStrNewVersion) + QStringLiteral(" : ") +
                        QString::fromStdString(prompt.version);
-  if (services_.askYesNo(this, text, QStringLiteral("New Version"), false)) {
+  if (services_.askYesNo(this, text, WindowText::tr("New Version"), false)) {
     services_.openUrl(QUrl(QString::fromStdString(page)));
   }
 }

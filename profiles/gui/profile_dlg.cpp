@@ -9,6 +9,7 @@
 
 #include "app/gui/skin_style.h"
 #include "profiles/profile.h"
+#include "app/gui/window_text.h"
 
 namespace orva {
 
@@ -55,43 +56,43 @@ AudioCodecEntry& AudioEntry() { return currentProfile->audioCodecs[currentProfil
 }  // namespace
 
 CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Edit Profile"));
+  setWindowTitle(WindowText::tr("Edit Profile"));
   setFixedSize(DluX(254), DluY(247));
   setStyleSheet(SkinDialogStyleSheet());
 
-  AddText(QStringLiteral("Profile Name:"), 7, 15, 44, 8);
+  AddText(WindowText::tr("Profile Name:"), 7, 15, 44, 8);
   ShowProfileName(QString::fromUtf8(currentProfile->name));
-  AddText(QStringLiteral("Extension:"), 16, 29, 35, 8);
+  AddText(WindowText::tr("Extension:"), 16, 29, 35, 8);
   QComboBox* extension = AddCombo(IDC_EXTENSION_COMBO, 61, 27, 104, 14);
 
-  auto* video = new QGroupBox(QStringLiteral("Video"), this);
+  auto* video = new QGroupBox(WindowText::tr("Video"), this);
   video->setGeometry(DluX(7), DluY(42), DluX(240), DluY(90));
   video->lower();
-  AddText(QStringLiteral("Video Codec:"), 19, 60, 43, 8);
+  AddText(WindowText::tr("Video Codec:"), 19, 60, 43, 8);
   // The codec names are the longest texts: their boxes reach the group's edge.
   QComboBox* videoCodec = AddCombo(IDC_VIDEO_CODEC_COMBO, 69, 58, kCodecWidth, 14);
-  AddText(QStringLiteral("Size:"), 46, 82, 16, 8);
+  AddText(WindowText::tr("Size:"), 46, 82, 16, 8);
   AddCombo(IDC_SIZE_COMBO, 69, 80, kSizeWidth, 14);
-  AddText(QStringLiteral("BitRate:"), 142, 82, 27, 8);
+  AddText(WindowText::tr("BitRate:"), 142, 82, 27, 8);
   AddCombo(IDC_VIDEO_BITRATE_COMBO, 174, 80, 48, 14);
-  AddText(QStringLiteral("AspectRatio:"), 20, 106, 42, 8);
+  AddText(WindowText::tr("AspectRatio:"), 20, 106, 42, 8);
   AddCombo(IDC_ASPECT_COMBO, 69, 103, 48, 14);
-  AddText(QStringLiteral("FrameRate:"), 130, 106, 39, 8);
+  AddText(WindowText::tr("FrameRate:"), 130, 106, 39, 8);
   AddCombo(IDC_FRAME_RATE_COMBO, 174, 103, 48, 14);
 
-  auto* audio = new QGroupBox(QStringLiteral("Audio"), this);
+  auto* audio = new QGroupBox(WindowText::tr("Audio"), this);
   audio->setGeometry(DluX(7), DluY(141), DluX(240), DluY(76));
   audio->lower();
-  AddText(QStringLiteral("Audio Codec:"), 18, 159, 44, 8);
+  AddText(WindowText::tr("Audio Codec:"), 18, 159, 44, 8);
   QComboBox* audioCodec = AddCombo(IDC_AUDIO_CODEC_COMBO, 69, 157, kCodecWidth, 14);
-  AddText(QStringLiteral("BitRate:"), 35, 180, 27, 8);
+  AddText(WindowText::tr("BitRate:"), 35, 180, 27, 8);
   AddCombo(IDC_AUDIO_BITRATE_COMBO, 69, 177, 48, 14);
-  AddText(QStringLiteral("SampleRate:"), 127, 180, 42, 8);
+  AddText(WindowText::tr("SampleRate:"), 127, 180, 42, 8);
   AddCombo(IDC_SAMPLE_RATE_COMBO, 174, 177, 48, 14);
-  AddText(QStringLiteral("Channels:"), 29, 201, 33, 8);
+  AddText(WindowText::tr("Channels:"), 29, 201, 33, 8);
   AddCombo(IDC_CHANNELS_COMBO, 69, 199, 48, 14);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(WindowText::tr("OK"), this);
   ok->setGeometry(DluX(197), DluY(226), DluX(50), DluY(14));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

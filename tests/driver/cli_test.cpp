@@ -84,6 +84,18 @@ TEST_F(CliTest, ShowsTheSummaryAndTheChoicesOfAProfile) {
   EXPECT_TRUE(Contains(result.out, "Audio bit rate (--audio-bitrate):\n    Auto\n    64K\n    80K\n  * 96K\n"));
 }
 
+TEST_F(CliTest, HelpAndVersionAnswerBeforeAnyOtherArgument) {
+  const CliResult help = program.run({"--help", "--frobnicate"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.out.starts_with("orva-convert converts video and audio files")) << help.out;
+  EXPECT_TRUE(Contains(help.out, "--list-profiles")) << help.out;
+  EXPECT_TRUE(help.err.empty()) << help.err;
+
+  const CliResult version = program.run({"--version", clip()});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "orva-convert (Orva Video Converter) 1.7.29\n");
+}
+
 TEST_F(CliTest, RejectsWhatItCannotDo) {
   struct Case {
     std::vector<std::string> arguments;

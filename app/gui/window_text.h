@@ -1,0 +1,27 @@
+// The window's texts in the user's language. The English texts are the
+// source; the translation catalogues carry them all in one context, "WindowText".
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <string>
+
+namespace orva {
+
+// WindowText::tr("English text") is how the window names a text it shows.
+class WindowText {
+  Q_DECLARE_TR_FUNCTIONS(WindowText)
+};
+
+// A text of the string table, or a text the core hands the window, as the
+// user reads it. Texts without a translation (numbers, file names) come back
+// unchanged.
+QString WindowString(int stringId);
+QString ShownText(const char* english);
+QString ShownText(const std::string& english);
+
+// Loads the catalogue of the user's language (QLocale::system()) into the
+// application. False when the language has none: the English texts stay.
+bool InstallWindowTranslation();
+
+}  // namespace orva

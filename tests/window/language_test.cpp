@@ -1,0 +1,78 @@
+// The window in the shipped languages: under a German locale its captions
+// are German, and in every shipped language each caption fits its place.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/gui/control_ids.h"
+#include "app/gui/window_text.h"
+#include "app/string_table.h"
+#include "controls/wx_static.h"
+#include "window_fixture.h"
+
+namespace orva::test {
+namespace {
+
+constexpr int kSkinCaptions[] = {
+    IDC_CAPTION_ADD_FILES, IDC_CAPTION_DELETE, IDC_CAPTION_CLEAR, IDC_CAPTION_EDIT_PROFILE,
+    IDC_DROP_HINT,         IDC_DROP_HINT_MORE, IDC_SKIN_BEGIN,    IDC_SKIN_END,
+    IDC_SKIN_PROFILE,      IDC_SKIN_DESTINATION, IDC_CAPTION_BROWSE, IDC_CAPTION_OPEN,
+    IDC_CAPTION_HOME,      IDC_CAPTION_HELP,
+};
+
+// The string-table texts the window shows.
+constexpr int kShownStrings[] = {kStrAboutMenu, 1000, 1003, 1004, 1008, 1009, 1010, 1011, 1013, 1047,
+                                 1048, 1049, kStrNewVersion, kStrSetBegin, kStrSetEnd, kStrBeginTooLarge,
+                                 kStrNotWritable, kStrReadingFileInfo, kStrStopFirst, kStrTitle};
+
+class LanguageTest : public WindowTest {
+ protected:
+  CwxStatic* Find(int id) {
+    for (CwxStatic* label : window_->findChildren<CwxStatic*>()) {
+      if (label->controlId() == id) return label;
+    }
+    return nullptr;
+  }
+  void ExpectCaptionsFit(const char* language) {
+    for (int id : kSkinCaptions) {
+      CwxStatic* label = Find(id);
+      ASSERT_NE(label, nullptr) << id;
+      const int needed = QFontMetrics(label->TextFont()).horizontalAdvance(label->text());
+      EXPECT_LE(needed, label->width()) << language << ": \"" << label->text().toStdString() << "\"";
+      EXPECT_TRUE(label->isVisible()) << id;
+    }
+  }
+};
+
+TEST_F(LanguageTest, UnderAGermanLocaleTheCaptionsAreGermanAndFit) {
+  ASSERT_EQ(QLocale::system().language(), QLocale::German) << "run with LANG=de_DE.UTF-8";
+  ASSERT_TRUE(InstallWindowTranslation());
+  OpenWindow().show();
+  EXPECT_EQ(Find(IDC_CAPTION_ADD_FILES)->text(), QStringLiteral("Hinzufügen"));
+  EXPECT_EQ(Find(IDC_SKIN_DESTINATION)->text(), QStringLiteral("Zielordner:"));
+  EXPECT_EQ(Find(IDC_DROP_HINT)->text(), QStringLiteral("Video- oder Audiodateien hierher ziehen"));
+  EXPECT_EQ(WindowString(1000), QStringLiteral("Hinzufügen"));
+  ExpectCaptionsFit("de");
+}
+
+// Every shipped catalogue carries a translation of each text of the string
+// table the window shows, and the captions fit in each language.
+TEST_F(LanguageTest, EveryShippedLanguageTranslatesTheStringTableAndFits) {
+  for (const char* language : {"de", "fr", "es"}) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/orva_%1.qm").arg(QLatin1String(language)))) << language;
+    for (int id : kShownStrings) {
+      EXPECT_FALSE(translator.translate("WindowText", LoadString(id)).isEmpty()) << language << ": " << LoadString(id);
+    }
+    QCoreApplication::installTranslator(&translator);
+    OpenWindow().show();
+    ExpectCaptionsFit(language);
+    CloseWindow();
+    QCoreApplication::removeTranslator(&translator);
+  }
+}
+
+}  // namespace
+}  // namespace orva::test

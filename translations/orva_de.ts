@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>WindowText</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files for phones, players and the web.</source>
+        <translation>Wandelt Video- und Audiodateien für Telefone, Player und das Web um.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About Orva Video Converter...</source>
+        <translation>&amp;Über Orva Video Converter...</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Selected File(s) From List</source>
+        <translation>Ausgewählte Datei(en) aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Remove All Files From List</source>
+        <translation>Alle Dateien aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Profil bearbeiten</translation>
+    </message>
+    <message>
+        <source>Browse Folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Stop Convert</source>
+        <translation>Umwandlung anhalten</translation>
+    </message>
+    <message>
+        <source>Click it to play</source>
+        <translation>Zum Abspielen klicken</translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation>Wiedergabe beenden</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Find new version,update or not?</source>
+        <translation>Eine neue Version ist erschienen. Jetzt aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Set Current Time to Begin Time?</source>
+        <translation>Aktuelle Zeit als Anfang setzen?</translation>
+    </message>
+    <message>
+        <source>Set Current Time to End Time?</source>
+        <translation>Aktuelle Zeit als Ende setzen?</translation>
+    </message>
+    <message>
+        <source>Begin time is large,change it before to continue</source>
+        <translation>Der Anfang liegt nach dem Ende. Bitte zuerst ändern.</translation>
+    </message>
+    <message>
+        <source>given path is not writable, ignore the error</source>
+        <translation>In diesen Ordner kann nicht geschrieben werden. Fehler übergehen?</translation>
+    </message>
+    <message>
+        <source>Reading File Info ,please wait...</source>
+        <translation>Dateiangaben werden gelesen, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Please stop ripping first and try again.
+
+Do you want to stop now?</source>
+        <translation>Bitte zuerst die Umwandlung anhalten und es dann erneut versuchen.
+
+Jetzt anhalten?</translation>
+    </message>
+    <message>
+        <source>Orva Video Converter</source>
+        <translation>Orva Video Converter</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolg!</translation>
+    </message>
+    <message>
+        <source>Failed!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>FATAL!</source>
+        <translation>ABBRUCH!</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Zielordner:</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Extension:</source>
+        <translation>Endung:</translation>
+    </message>
+    <message>
+        <source>Elapsed Time:</source>
+        <translation>Vergangen:</translation>
+    </message>
+    <message>
+        <source>Time Remaining:</source>
+        <translation>Verbleibend:</translation>
+    </message>
+    <message>
+        <source>Begin:</source>
+        <translation>Anfang:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Ende:</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Output Size</source>
+        <translation>Zielgröße</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>!Waring!</source>
+        <translation>Achtung!</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Drop video or audio files here</source>
+        <translation>Video- oder Audiodateien hierher ziehen</translation>
+    </message>
+    <message>
+        <source>or use Add Files to pick them</source>
+        <translation>oder mit „Hinzufügen“ auswählen</translation>
+    </message>
+    <message>
+        <source>Completed:</source>
+        <translation>Erledigt:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Ordner wählen...</translation>
+    </message>
+    <message>
+        <source>Save in the same folder as the original file</source>
+        <translation>Im Ordner der Originaldatei speichern</translation>
+    </message>
+    <message>
+        <source>Select Output Directory</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>New Version</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>Profile Name:</source>
+        <translation>Profilname:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video Codec:</source>
+        <translation>Videocodec:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>BitRate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>AspectRatio:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>FrameRate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Audio Codec:</source>
+        <translation>Audiocodec:</translation>
+    </message>
+    <message>
+        <source>SampleRate:</source>
+        <translation>Abtastrate:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Kanäle:</translation>
+    </message>
+    <message>
+        <source>%1% complete. Estimated completion: %2</source>
+        <translation>%1 % erledigt. Voraussichtlich fertig um %2</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>WindowText</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Converts video and audio files for phones, players and the web.</source>
+        <translation>Convertit des fichiers vidéo et audio pour téléphones, lecteurs et le web.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;About Orva Video Converter...</source>
+        <translation>À &amp;propos d&apos;Orva Video Converter...</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove Selected File(s) From List</source>
+        <translation>Retirer le(s) fichier(s) sélectionné(s) de la liste</translation>
+    </message>
+    <message>
+        <source>Remove All Files From List</source>
+        <translation>Retirer tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Modifier le profil</translation>
+    </message>
+    <message>
+        <source>Browse Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Stop Convert</source>
+        <translation>Arrêter la conversion</translation>
+    </message>
+    <message>
+        <source>Click it to play</source>
+        <translation>Cliquer pour lire</translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation>Arrêter la lecture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Find new version,update or not?</source>
+        <translation>Une nouvelle version est disponible. Mettre à jour ?</translation>
+    </message>
+    <message>
+        <source>Set Current Time to Begin Time?</source>
+        <translation>Définir la position actuelle comme début ?</translation>
+    </message>
+    <message>
+        <source>Set Current Time to End Time?</source>
+        <translation>Définir la position actuelle comme fin ?</translation>
+    </message>
+    <message>
+        <source>Begin time is large,change it before to continue</source>
+        <translation>Le début se trouve après la fin. Modifiez-le avant de continuer.</translation>
+    </message>
+    <message>
+        <source>given path is not writable, ignore the error</source>
+        <translation>Ce dossier n&apos;est pas accessible en écriture. Ignorer l&apos;erreur ?</translation>
+    </message>
+    <message>
+        <source>Reading File Info ,please wait...</source>
+        <translation>Lecture des informations du fichier, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Please stop ripping first and try again.
+
+Do you want to stop now?</source>
+        <translation>Veuillez d&apos;abord arrêter la conversion, puis réessayer.
+
+Arrêter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Orva Video Converter</source>
+        <translation>Orva Video Converter</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Réussi !</translation>
+    </message>
+    <message>
+        <source>Failed!</source>
+        <translation>Échec !</translation>
+    </message>
+    <message>
+        <source>FATAL!</source>
+        <translation>FATAL !</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Extension:</source>
+        <translation>Extension :</translation>
+    </message>
+    <message>
+        <source>Elapsed Time:</source>
+        <translation>Écoulé :</translation>
+    </message>
+    <message>
+        <source>Time Remaining:</source>
+        <translation>Restant :</translation>
+    </message>
+    <message>
+        <source>Begin:</source>
+        <translation>Début :</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fin :</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Output Size</source>
+        <translation>Taille finale</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>!Waring!</source>
+        <translation>Attention !</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Drop video or audio files here</source>
+        <translation>Déposez ici des fichiers vidéo ou audio</translation>
+    </message>
+    <message>
+        <source>or use Add Files to pick them</source>
+        <translation>ou choisissez-les avec Ajouter</translation>
+    </message>
+    <message>
+        <source>Completed:</source>
+        <translation>Terminé :</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>Save in the same folder as the original file</source>
+        <translation>Enregistrer dans le dossier du fichier d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Select Output Directory</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>New Version</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>Profile Name:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Video Codec:</source>
+        <translation>Codec vidéo :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>BitRate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>AspectRatio:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>FrameRate:</source>
+        <translation>Images/s :</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Audio Codec:</source>
+        <translation>Codec audio :</translation>
+    </message>
+    <message>
+        <source>SampleRate:</source>
+        <translation>Échantillonnage :</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canaux :</translation>
+    </message>
+    <message>
+        <source>%1% complete. Estimated completion: %2</source>
+        <translation>%1 % terminé. Fin estimée : %2</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+</TS>
