@@ -275,5 +275,73 @@ Jetzt anhalten?</translation>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Zu konvertierende Dateien</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>%1 percent</source>
+        <translation>%1 Prozent</translation>
+    </message>
+    <message>
+        <source>Set the begin time to the preview&apos;s position</source>
+        <translation>Anfangszeit auf die Position der Vorschau setzen</translation>
+    </message>
+    <message>
+        <source>Go to the begin time</source>
+        <translation>Zur Anfangszeit springen</translation>
+    </message>
+    <message>
+        <source>Set the end time to the preview&apos;s position</source>
+        <translation>Endzeit auf die Position der Vorschau setzen</translation>
+    </message>
+    <message>
+        <source>Go to the end time</source>
+        <translation>Zur Endzeit springen</translation>
+    </message>
+    <message>
+        <source>Open the home page</source>
+        <translation>Startseite öffnen</translation>
+    </message>
+    <message>
+        <source>Open the help page</source>
+        <translation>Hilfeseite öffnen</translation>
+    </message>
 </context>
 </TS>

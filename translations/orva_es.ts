@@ -275,5 +275,73 @@ Do you want to stop now?</source>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Archivos para convertir</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>%1 percent</source>
+        <translation>%1 por ciento</translation>
+    </message>
+    <message>
+        <source>Set the begin time to the preview&apos;s position</source>
+        <translation>Poner el inicio en la posición de la vista previa</translation>
+    </message>
+    <message>
+        <source>Go to the begin time</source>
+        <translation>Ir al inicio</translation>
+    </message>
+    <message>
+        <source>Set the end time to the preview&apos;s position</source>
+        <translation>Poner el final en la posición de la vista previa</translation>
+    </message>
+    <message>
+        <source>Go to the end time</source>
+        <translation>Ir al final</translation>
+    </message>
+    <message>
+        <source>Open the home page</source>
+        <translation>Abrir la página de inicio</translation>
+    </message>
+    <message>
+        <source>Open the help page</source>
+        <translation>Abrir la página de ayuda</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,73 @@ Arrêter maintenant ?</translation>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Files to convert</source>
+        <translation>Fichiers à convertir</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>%1 percent</source>
+        <translation>%1 pour cent</translation>
+    </message>
+    <message>
+        <source>Set the begin time to the preview&apos;s position</source>
+        <translation>Placer le début à la position de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Go to the begin time</source>
+        <translation>Aller au début</translation>
+    </message>
+    <message>
+        <source>Set the end time to the preview&apos;s position</source>
+        <translation>Placer la fin à la position de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Go to the end time</source>
+        <translation>Aller à la fin</translation>
+    </message>
+    <message>
+        <source>Open the home page</source>
+        <translation>Ouvrir la page d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Open the help page</source>
+        <translation>Ouvrir la page d&apos;aide</translation>
+    </message>
 </context>
 </TS>

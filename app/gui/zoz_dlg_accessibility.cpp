@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "app/gui/control_ids.h"
+#include "app/gui/window_text.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/job_item.h"
 #include "controls/bitmap_slider.h"
@@ -46,32 +47,32 @@ constexpr int kColumns = 4;
 
 void ZozDlg::SetUpAccessibility() {
   // These buttons have no tooltip: their names are their pictures' words.
-  button(IDC_MINIMISE)->setAccessibleName(tr("Minimise"));
-  button(IDC_CLOSE)->setAccessibleName(tr("Close"));
-  button(IDC_HOME)->setAccessibleName(tr("Home"));
-  button(IDC_HELP)->setAccessibleName(tr("Help"));
+  button(IDC_MINIMISE)->setAccessibleName(WindowText::tr("Minimise"));
+  button(IDC_CLOSE)->setAccessibleName(WindowText::tr("Close"));
+  button(IDC_HOME)->setAccessibleName(WindowText::tr("Home"));
+  button(IDC_HELP)->setAccessibleName(WindowText::tr("Help"));
 
-  profileCombo_->setAccessibleName(tr("Profile"));
-  destination_->setAccessibleName(tr("Destination"));
-  jobList_->setAccessibleName(tr("Files to convert"));
-  previewArea_->setAccessibleName(tr("Preview"));
-  progress_->setAccessibleName(tr("Progress"));
-  seekSlider_->setAccessibleName(tr("Position"));
-  seekSlider_->SetSpokenScale(0, tr("%1 seconds"));
+  profileCombo_->setAccessibleName(WindowText::tr("Profile"));
+  destination_->setAccessibleName(WindowText::tr("Destination"));
+  jobList_->setAccessibleName(WindowText::tr("Files to convert"));
+  previewArea_->setAccessibleName(WindowText::tr("Preview"));
+  progress_->setAccessibleName(WindowText::tr("Progress"));
+  seekSlider_->setAccessibleName(WindowText::tr("Position"));
+  seekSlider_->SetSpokenScale(0, WindowText::tr("%1 seconds"));
   seekSlider_->SetLineSize(kSeekLine);
   seekSlider_->SetPageSize(kSeekPage);
-  volumeSlider_->setAccessibleName(tr("Volume"));
-  volumeSlider_->SetSpokenScale(100, tr("%1 percent"));
+  volumeSlider_->setAccessibleName(WindowText::tr("Volume"));
+  volumeSlider_->SetSpokenScale(100, WindowText::tr("%1 percent"));
   volumeSlider_->SetLineSize(kVolumeLine);
   volumeSlider_->SetPageSize(kVolumePage);
 
   label(IDC_TRIM_BEGIN)->SetCaption(label(IDC_CAPTION_BEGIN)->text());
-  label(IDC_TRIM_BEGIN)->SetActions(tr("Set the begin time to the preview's position"),
-                                    tr("Go to the begin time"));
+  label(IDC_TRIM_BEGIN)->SetActions(WindowText::tr("Set the begin time to the preview's position"),
+                                    WindowText::tr("Go to the begin time"));
   label(IDC_TRIM_END)->SetCaption(label(IDC_CAPTION_END)->text());
-  label(IDC_TRIM_END)->SetActions(tr("Set the end time to the preview's position"), tr("Go to the end time"));
-  label(IDC_HOME_LINK)->SetActions(tr("Open the home page"));
-  label(IDC_HELP_LINK)->SetActions(tr("Open the help page"));
+  label(IDC_TRIM_END)->SetActions(WindowText::tr("Set the end time to the preview's position"), WindowText::tr("Go to the end time"));
+  label(IDC_HOME_LINK)->SetActions(WindowText::tr("Open the home page"));
+  label(IDC_HELP_LINK)->SetActions(WindowText::tr("Open the help page"));
 
   for (std::size_t i = 1; i < std::size(FocusOrder); ++i) {
     setTabOrder(control(FocusOrder[i - 1]), control(FocusOrder[i]));
@@ -81,7 +82,7 @@ void ZozDlg::SetUpAccessibility() {
 // The seek slider's value is in seconds of the clip in the preview.
 void ZozDlg::UpdateSeekScale() {
   const JobItem* job = preview_ ? preview_->current_job() : nullptr;
-  seekSlider_->SetSpokenScale(job != nullptr ? job->duration : 0, tr("%1 seconds"));
+  seekSlider_->SetSpokenScale(job != nullptr ? job->duration : 0, WindowText::tr("%1 seconds"));
 }
 
 // A row is read as "name, duration, size, status".
