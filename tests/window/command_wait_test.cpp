@@ -22,7 +22,9 @@ class CommandWait : public WindowTest {
     for (const std::string& name : names) files << QString::fromStdString(Clip(name + ".mkv", 1));
     Drop(files);
     EXPECT_EQ(Rows(), static_cast<int>(names.size()));
-    EXPECT_TRUE(window.preview().loaded());
+    // The first file's preview starts once the list is filled: on a busy
+    // machine its player may take a moment.
+    EXPECT_TRUE(WaitUntil([&] { return window.preview().loaded(); }, 10000));
     return window;
   }
 
