@@ -139,7 +139,7 @@ void PrintTo(const ClientCase& c, std::ostream* out) { *out << c.name; }
 // A one-second clip shared by the test processes of this build; each makes
 // its own copy first and the rename makes the first finished one the clip.
 std::string SourceClip() {
-  const std::string path = std::string(ORVA_CLIENT_SOURCE_DIR) + "/clip.mkv";
+  const std::string path = std::string(ORVA_MEDIA_DIR) + "/clip.mkv";
   if (!fs::exists(path)) {
     const std::string part = path + ".part-" + std::to_string(getpid()) + ".mkv";
     if (MakeClip(part, 1.0)) fs::rename(part, path);

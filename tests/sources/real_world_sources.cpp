@@ -59,7 +59,7 @@ std::vector<Recipe> Recipes(const std::string& subtitles) {
   };
 }
 
-std::string Folder() { return ORVA_SOURCES_DIR; }
+std::string Folder() { return ORVA_MEDIA_DIR; }
 
 // Parallel test processes share the sources; each makes its own copy first
 // and the rename makes the first finished one the source.

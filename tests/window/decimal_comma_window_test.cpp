@@ -37,13 +37,7 @@ class DecimalCommaWindow : public WindowTest {
   // A click on the seek slider at `share` of its width, as the mouse gives it.
   void ClickSeekSlider(double share) {
     QWidget* slider = window_->control(IDC_SEEK_SLIDER);
-    const QPointF where(slider->width() * share, slider->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, where, slider->mapToGlobal(where), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, where, slider->mapToGlobal(where), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(slider, &press);
-    QCoreApplication::sendEvent(slider, &release);
+    ClickAt(slider, QPointF(slider->width() * share, slider->height() / 2.0));
   }
 
   // Seeks to about `seconds` of a 10-second clip and clicks the Begin or

@@ -142,16 +142,19 @@ void WindowTest::DuringPlayerStop(std::function<void()> clicks) {
   WhenPlayerRecords("asked", "asked", std::move(clicks));
 }
 
-void WindowTest::Click(int controlId) {
-  QWidget* target = window_->control(controlId);
-  ASSERT_NE(target, nullptr) << controlId;
-  const QPointF centre = QRectF(target->rect()).center();
-  QMouseEvent press(QEvent::MouseButtonPress, centre, target->mapToGlobal(centre), Qt::LeftButton,
+void ClickAt(QWidget* target, const QPointF& where) {
+  QMouseEvent press(QEvent::MouseButtonPress, where, target->mapToGlobal(where), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, centre, target->mapToGlobal(centre), Qt::LeftButton,
+  QMouseEvent release(QEvent::MouseButtonRelease, where, target->mapToGlobal(where), Qt::LeftButton,
                       Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &press);
   QCoreApplication::sendEvent(target, &release);
+}
+
+void WindowTest::Click(int controlId) {
+  QWidget* target = window_->control(controlId);
+  ASSERT_NE(target, nullptr) << controlId;
+  ClickAt(target, QRectF(target->rect()).center());
 }
 
 void WindowTest::ClickRow(int row) {
@@ -160,12 +163,7 @@ void WindowTest::ClickRow(int row) {
   QWidget* viewport = list->viewport();
   const QPoint where = row < 0 ? QPoint(10, viewport->height() - 5)
                                : list->visualItemRect(list->topLevelItem(row)).center();
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(where), viewport->mapToGlobal(QPointF(where)),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(where), viewport->mapToGlobal(QPointF(where)),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(viewport, &press);
-  QCoreApplication::sendEvent(viewport, &release);
+  ClickAt(viewport, QPointF(where));
 }
 
 void WindowTest::Drop(const QStringList& paths) {

@@ -33,6 +33,9 @@ struct ScriptedDesktop {
 // Runs the event loop until `done` holds or `milliseconds` have passed.
 bool WaitUntil(const std::function<bool()>& done, int milliseconds);
 
+// A left click at `where` in `target`, as the mouse gives it: press, then release.
+void ClickAt(QWidget* target, const QPointF& where);
+
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest();
