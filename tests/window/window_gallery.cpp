@@ -101,6 +101,9 @@ void SendKey(QWidget* target, int key) {
 
 void TakeMainWindowPictures(ZozDlg& window) {
   window.AddDroppedFiles({Media("holiday-clip.mp4"), Media("interview.mp4")});
+  // The first clip's paused first frame in the preview area.
+  WaitFor([&window] { return window.preview().loaded(); }, 10000);
+  Pump(1500);
   Shoot(window, "main-idle");
 
   window.OnConvert();
