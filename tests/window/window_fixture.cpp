@@ -139,6 +139,12 @@ void WindowTest::WhenPlayerRecords(const std::string& name, const std::string& t
 }
 
 void WindowTest::DuringPlayerStop(std::function<void()> clicks) {
+  // A player asked to end before it has set up its slow end would end at
+  // once, leaving no wait to click into: the running player must be ready.
+  if (window_->preview().loaded()) {
+    const std::string ready = "lingering " + std::to_string(window_->preview().playerRunner().process) + "\n";
+    EXPECT_TRUE(WaitUntil([&] { return PlayerRecord("lingering").find(ready) != std::string::npos; }, 10000));
+  }
   WhenPlayerRecords("asked", "asked", std::move(clicks));
 }
 

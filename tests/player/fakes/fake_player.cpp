@@ -8,7 +8,8 @@
 //   helper      start a process of its own that ignores SIGTERM and sleeps;
 //               its id goes to ".../helper"
 //   linger:N    slow to end: an end request (SIGTERM or SIGINT) is noted in
-//               ".../asked" and obeyed N ms later
+//               ".../asked" and obeyed N ms later; once that is set up,
+//               ".../lingering" gets a line "lingering <process id>"
 // After the script it records its input until that is closed, then ends.
 #include <fcntl.h>
 #include <signal.h>
@@ -84,6 +85,7 @@ void Linger(int milliseconds) {
   signal(SIGALRM, EndNow);
   signal(SIGTERM, EndLater);
   signal(SIGINT, EndLater);
+  Append("lingering", "lingering " + std::to_string(getpid()) + "\n");
 }
 
 void StartHelper() {
