@@ -108,24 +108,6 @@ double MainAudioLength(const char* report) {
   return length;
 }
 
-// The job of a measured file, with its clock text, trim range and estimate.
-JobItem* NewProbedJob(const char* path, const ProbeRecord& record) {
-  JobItem* job = NewJobItem();
-  job->duration = record.duration;
-  job->trim_end = record.duration;
-  job->width = record.width;
-  job->height = record.height;
-  job->audio_streams = record.audioStreams;
-  job->audio_duration = record.audioDuration;
-  job->source_facts = record.sourceFacts;
-  FormatClock(job->duration, job->duration_text);
-  job->profile = currentProfile;
-  EstimateOutputSize(*job);
-  std::snprintf(job->path, sizeof job->path, "%s", path);
-  SplitJobPath(*job);
-  return job;
-}
-
 bool StartsLine(const char* text, const char* at) {
   return at == text || at[-1] == '\n' || at[-1] == '\r';
 }
@@ -150,6 +132,23 @@ std::int32_t CountLineStarts(const char* text, const char* key) {
 }
 
 }  // namespace
+
+JobItem* NewProbedJob(const char* path, const ProbeRecord& record) {
+  JobItem* job = NewJobItem();
+  job->duration = record.duration;
+  job->trim_end = record.duration;
+  job->width = record.width;
+  job->height = record.height;
+  job->audio_streams = record.audioStreams;
+  job->audio_duration = record.audioDuration;
+  job->source_facts = record.sourceFacts;
+  FormatClock(job->duration, job->duration_text);
+  job->profile = currentProfile;
+  EstimateOutputSize(*job);
+  std::snprintf(job->path, sizeof job->path, "%s", path);
+  SplitJobPath(*job);
+  return job;
+}
 
 const ToolDescriptor kProbeDescriptor = {ProbeBuildCommand, ProbeOnOutput, ProbeOnFinish};
 

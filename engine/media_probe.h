@@ -34,6 +34,9 @@ ToolRunner& ProbeRunner();
 // the first audio stream marked default, else the first audio stream.
 void ParseProbeReport(const char* report, ProbeRecord& record);
 
+// The job of a measured file, with its clock text, trim range and estimate.
+JobItem* NewProbedJob(const char* path, const ProbeRecord& record);
+
 // Results of ProbeAndAddFile.
 inline constexpr int kProbeAdded = 0;
 inline constexpr int kProbeNoDuration = 1;  // or a path that cannot be passed safely

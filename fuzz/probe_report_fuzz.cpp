@@ -5,10 +5,8 @@
 
 #include "app/job_item.h"
 #include "engine/media_probe.h"
-#include "engine/output_naming.h"
 #include "fuzz/fuzz_input.h"
 #include "profiles/catalogue.h"
-#include "profiles/profile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orva;
@@ -25,15 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::FeedAsReads(data, size, runner, [](ToolRunner& r) { r.descriptor->onOutput(r); });
   kProbeDescriptor.onFinish(runner);
 
-  JobItem job{};
-  job.duration = record.duration;
-  job.trim_end = record.duration;
-  job.width = record.width;
-  job.height = record.height;
-  job.audio_streams = record.audioStreams;
-  job.audio_duration = record.audioDuration;
-  job.profile = currentProfile;
-  FormatClock(job.duration, job.duration_text);
-  EstimateOutputSize(job);
+  JobList jobs;
+  jobs.append(NewProbedJob(record.inputPath, record));
+  jobs.freeAll();
   return 0;
 }

@@ -232,6 +232,10 @@ TEST(ProgressFilterTest, RewritesClockTimesAsSeconds) {
   EXPECT_EQ(RewriteClockTimes("time=01:00:00.00"), "time=3600.00");
   EXPECT_EQ(RewriteClockTimes("time=-00:00:00.02 x"), "time=-0.02 x");
   EXPECT_EQ(RewriteClockTimes("size=N/A time=N/A bitrate=N/A"), "size=N/A time=N/A bitrate=N/A");
+  // A garbled clock with endless digits stays a large positive time.
+  const std::string garbled = RewriteClockTimes("time=00:0666666666666666666666:00.00");
+  ASSERT_TRUE(garbled.starts_with("time=")) << garbled;
+  EXPECT_GT(std::stod(garbled.substr(5)), 1e9) << garbled;
 }
 
 // The C library reads "1.5" as 1 and writes 62.5 as "62,50" there.

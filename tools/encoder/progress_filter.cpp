@@ -16,11 +16,17 @@ constexpr std::size_t kTimeKeyLength = sizeof kTimeKey - 1;
 
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
+// No field of a clock ffmpeg prints comes near this; a longer run of digits
+// stops growing here instead of overflowing.
+constexpr long kLargestClockField = 999999999;
+
 // Reads digits at `at`; false when there are none.
 bool ReadDigits(const std::string& text, std::size_t& at, long& value) {
   const std::size_t start = at;
   value = 0;
-  while (at < text.size() && IsDigit(text[at])) value = value * 10 + (text[at++] - '0');
+  for (; at < text.size() && IsDigit(text[at]); ++at) {
+    if (value <= kLargestClockField / 10) value = value * 10 + (text[at] - '0');
+  }
   return at > start;
 }
 
