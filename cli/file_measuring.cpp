@@ -71,7 +71,6 @@ void FileMeasuring::measureAll() {
 
 const char* FileMeasuring::measure(const std::string& path) {
   if (path.size() >= static_cast<std::size_t>(kJobPathCapacity)) return "the path is longer than 259 characters";
-  if (path.find('"') != std::string::npos) return "the path holds a double quote, which cannot be passed on";
   if (PlatformPathPresence(path.c_str()) == PathPresence::Absent) return "no such file";
   const int probed = ProbeAndAddFile(path.c_str(), jobs_, NotInterrupted);
   if (probed != kProbeAdded) return ProbeFailureText(probed);

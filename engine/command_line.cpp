@@ -1,5 +1,7 @@
 #include "engine/command_line.h"
 
+#include <cstddef>
+
 namespace orva {
 
 std::vector<std::string> SplitCommandLine(const char* commandLine) {
@@ -9,7 +11,21 @@ std::vector<std::string> SplitCommandLine(const char* commandLine) {
   bool quoted = false;
   for (const char* at = commandLine; *at != '\0'; ++at) {
     const char c = *at;
-    if (c == '"') {
+    if (c == '\\') {
+      std::size_t backslashes = 0;
+      while (at[backslashes] == '\\') ++backslashes;
+      at += backslashes - 1;
+      inArgument = true;
+      if (at[1] != '"') {
+        current.append(backslashes, '\\');  // not before a quote: as written
+        continue;
+      }
+      current.append(backslashes / 2, '\\');
+      if (backslashes % 2 == 1) {
+        current += '"';  // an escaped quote belongs to the argument
+        ++at;
+      }
+    } else if (c == '"') {
       quoted = !quoted;
       inArgument = true;  // "" is an empty argument of its own
     } else if (!quoted && (c == ' ' || c == '\t')) {
@@ -23,6 +39,25 @@ std::vector<std::string> SplitCommandLine(const char* commandLine) {
   }
   if (inArgument) arguments.push_back(current);
   return arguments;
+}
+
+std::string QuoteArgument(const std::string& argument) {
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (const char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes before a quote are doubled, and the quote gets one more.
+    const std::size_t written = c == '"' ? 2 * backslashes + 1 : backslashes;
+    quoted.append(written, '\\');
+    quoted += c;
+    backslashes = 0;
+  }
+  quoted.append(2 * backslashes, '\\');  // so the closing quote still closes
+  quoted += '"';
+  return quoted;
 }
 
 }  // namespace orva

@@ -1,10 +1,9 @@
 #include "engine/encoder_command.h"
 
-#include <cstdio>
 #include <cstring>
 
+#include "engine/command_line.h"
 #include "engine/number_text.h"
-
 
 namespace orva {
 
@@ -28,10 +27,6 @@ const char* ChannelsOption(const char* item) {
   if (std::strcmp(item, "5.1") == 0) return "-ac 5.1 ";
   return "";
 }
-
-// A double quote inside a path would end its quoted argument early and let
-// the rest of the path pass as options of its own.
-bool SafelyQuotable(const char* path) { return std::strchr(path, '"') == nullptr; }
 
 }  // namespace
 
@@ -58,11 +53,9 @@ std::string VideoOptions(const Profile& profile) {
 int BuildEncoderCommand(const char* programPath, JobItem& job,
                         char (&commandLine)[kCommandCapacity], const ReservedPaths* reserved,
                         bool withSourceFacts) {
-  if (!SafelyQuotable(programPath) || !SafelyQuotable(job.path)) return kPathHasDoubleQuote;
   std::string outputPath;
   const int named = OutputPathFor(job, outputPath, reserved);
   if (named != kNamed) return named;
-  if (!SafelyQuotable(outputPath.c_str())) return kPathHasDoubleQuote;
 
   // Seconds with six decimals, as "%f" writes them in the "C" locale.
   std::string seek;
@@ -74,22 +67,17 @@ int BuildEncoderCommand(const char* programPath, JobItem& job,
   std::string facts;
   if (withSourceFacts && job.source_facts.known) facts = "-source-facts " + SourceFactsWord(job.source_facts) + " ";
 
-  char built[kCommandCapacity];
-  const int needed = std::snprintf(built, sizeof built, "\"%s\" %s%s-i \"%s\" %s-y %s%s\"%s\"",
-                                   programPath, facts.c_str(), seek.c_str(), job.path, length.c_str(),
-                                   VideoOptions(*job.profile).c_str(),
-                                   AudioOptions(*job.profile).c_str(), outputPath.c_str());
-  if (needed < 0 || needed >= kCommandCapacity) return kCommandTooLong;  // never run a cut command
-  std::memcpy(commandLine, built, static_cast<std::size_t>(needed) + 1);
+  const std::string built = QuoteArgument(programPath) + " " + facts + seek + "-i " + QuoteArgument(job.path) +
+                            " " + length + "-y " + VideoOptions(*job.profile) + AudioOptions(*job.profile) +
+                            QuoteArgument(outputPath);
+  if (built.size() >= static_cast<std::size_t>(kCommandCapacity)) return kCommandTooLong;  // never run a cut command
+  std::memcpy(commandLine, built.c_str(), built.size() + 1);
   return kCommandBuilt;
 }
 
 const char* CommandFailureText(int result) {
-  switch (result) {
-    case kPathHasDoubleQuote: return "a path holds a double quote, which cannot be passed on";
-    case kCommandTooLong: return "the encoder command would be longer than 1023 characters";
-    default: return NamingFailureText(result);
-  }
+  if (result == kCommandTooLong) return "the encoder command would be longer than 1023 characters";
+  return NamingFailureText(result);
 }
 
 int EncoderBuildCommand(ToolRunner& runner) {

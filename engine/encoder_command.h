@@ -14,7 +14,6 @@ namespace orva {
 // Results of building a command; 1 and 2 are the naming results
 // kOutputPathTooLong and kNameNotCheckable (output_naming.h).
 inline constexpr int kCommandBuilt = 0;
-inline constexpr int kPathHasDoubleQuote = 3;
 inline constexpr int kCommandTooLong = 4;
 
 // The encoder's buildCommand. The encoder's ToolDescriptor itself is put
@@ -28,10 +27,11 @@ int EncoderBuildCommand(ToolRunner& runner);
 // Builds the command line of `job` into `commandLine` and fixes the job's
 // output name (outputs in `reserved` count as taken). With
 // `withSourceFacts`, the facts the probe found go on it as -source-facts, so
-// that the encoder need not measure the source again. kCommandBuilt, or why
-// not: a path holds a double quote, the output path cannot be named, or the
-// command would not fit 1023 characters (nothing is written then, so no
-// truncated command can run).
+// that the encoder need not measure the source again. Paths are quoted with
+// QuoteArgument, so any name the file system allows is passed on whole.
+// kCommandBuilt, or why not: the output path cannot be named, or the command
+// would not fit 1023 characters (nothing is written then, so no truncated
+// command can run).
 int BuildEncoderCommand(const char* programPath, JobItem& job,
                         char (&commandLine)[kCommandCapacity],
                         const ReservedPaths* reserved = nullptr, bool withSourceFacts = false);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/command_line.h"
 #include "engine/number_text.h"
 #include "engine/output_naming.h"
 
@@ -23,13 +24,13 @@ ProbeRecord& TheProbeRecord() {
 
 int ProbeBuildCommand(ToolRunner& runner) {
   auto& record = *static_cast<ProbeRecord*>(runner.context);
-  const int needed = std::snprintf(runner.commandLine, sizeof runner.commandLine,
-                                   "\"%s\" -show_format -show_streams \"%s\"",
-                                   runner.programPath, record.inputPath);
-  if (needed < 0 || needed >= kCommandCapacity) {
-    runner.commandLine[0] = '\0';
+  const std::string built = QuoteArgument(runner.programPath) + " -show_format -show_streams " +
+                            QuoteArgument(record.inputPath);
+  if (built.size() >= static_cast<std::size_t>(kCommandCapacity)) {
+    runner.commandLine[0] = '\0';  // never probe a cut path
     return -1;
   }
+  std::memcpy(runner.commandLine, built.c_str(), built.size() + 1);
   record.output = static_cast<char*>(std::calloc(kInitialOutputCapacity, 1));
   record.outputCapacity = kInitialOutputCapacity;
   record.outputLength = 0;
@@ -187,8 +188,7 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
 }
 
 int CheckPassablePath(const char* path) {
-  if (std::strlen(path) >= static_cast<std::size_t>(kPathCapacity)) return kPathTooLong;
-  return std::strchr(path, '"') != nullptr ? kPathHoldsQuote : kPathPassable;
+  return std::strlen(path) >= static_cast<std::size_t>(kPathCapacity) ? kPathTooLong : kPathPassable;
 }
 
 namespace {

@@ -44,11 +44,9 @@ inline constexpr int kProbeNotStarted = -1;
 inline constexpr int kProbeInterrupted = 2;
 
 // Whether a file's path can be handed to the child programs: one that does
-// not fit their path fields, or holds a double quote (their command lines
-// quote paths with it), would make them open some other file.
+// not fit their path fields would be cut and make them open some other file.
 inline constexpr int kPathPassable = 0;
 inline constexpr int kPathTooLong = 1;
-inline constexpr int kPathHoldsQuote = 2;
 int CheckPassablePath(const char* path);
 
 // Asked while the probe runs; false ends the probe at once.

@@ -1,9 +1,14 @@
 // The encoder program's inputs from outside: the probe's stream report of
 // the source, and the command line it is started with, turned into the
 // ffmpeg command. The bytes up to the first empty line are the report, the
-// lines after it the arguments.
+// lines after it the arguments. The ffmpeg command must read back as exactly
+// the arguments it was made of, whatever quotes and backslashes they hold.
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "engine/command_line.h"
 
 #include "fuzz/fuzz_input.h"
 #include "tools/encoder/encode_plan.h"
@@ -26,6 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (ParseEncodeRequest(arguments, request, error) != kParseOk) return 0;
   EncodePlan plan;
   if (PlanEncode(request, source, plan, error) != kPlanOk) return 0;
-  (void)FfmpegCommandLine(plan, request.output);
+  const std::string line = FfmpegCommandLine(plan, request.output);
+  if (line.find('\0') != std::string::npos) return 0;  // no path holds a NUL
+
+  std::vector<std::string> expected = {kFfmpegProgram, "-hide_banner", "-stats"};
+  expected.insert(expected.end(), plan.inputArguments.begin(), plan.inputArguments.end());
+  expected.insert(expected.end(), plan.outputArguments.begin(), plan.outputArguments.end());
+  expected.insert(expected.end(), {"-y", request.output});
+  if (orva::SplitCommandLine(line.c_str()) != expected) std::abort();
   return 0;
 }

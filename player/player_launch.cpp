@@ -6,6 +6,7 @@
 #include <string>
 #include <type_traits>
 
+#include "engine/command_line.h"
 #include "engine/number_text.h"
 
 namespace orva {
@@ -18,30 +19,23 @@ static_assert(std::is_standard_layout_v<PlayerLaunch> && offsetof(PlayerLaunch, 
 constexpr char kPositionPrefix[] = "ct:";
 constexpr std::size_t kPositionLineLength = 10;
 
-// A double quote inside a path would end its quoted argument early and let
-// the rest pass as options of its own.
-bool SafelyQuotable(const char* path) { return std::strchr(path, '"') == nullptr; }
-
 }  // namespace
 
 int PlayerBuildCommand(ToolRunner& runner) {
   const auto& launch = *static_cast<const PlayerLaunch*>(runner.context);
   runner.commandLine[0] = '\0';
-  if (!SafelyQuotable(runner.programPath) || !SafelyQuotable(launch.source_path)) return -1;
 
-  char pause[8] = "";
-  if (launch.start_paused) std::snprintf(pause, sizeof pause, " -sp ");
+  const std::string pause = launch.start_paused ? " -sp " : "";
   std::string start;
   if (launch.start_time != 0) start = " -ss " + FixedText(launch.start_time, 6) + " ";
 
-  char built[kCommandCapacity];
-  const int needed = std::snprintf(built, sizeof built,
-                                   "\"%s\" %s%s-autoexit -vol %d -windowid %d -x %d -y %d \"%s\"",
-                                   runner.programPath, pause, start.c_str(), launch.volume,
-                                   launch.window_handle, launch.width, launch.height,
-                                   launch.source_path);
-  if (needed < 0 || needed >= kCommandCapacity) return -1;  // never play a cut path
-  std::memcpy(runner.commandLine, built, static_cast<std::size_t>(needed) + 1);
+  char options[96];
+  std::snprintf(options, sizeof options, "-autoexit -vol %d -windowid %d -x %d -y %d ", launch.volume,
+                launch.window_handle, launch.width, launch.height);
+  const std::string built =
+      QuoteArgument(runner.programPath) + " " + pause + start + options + QuoteArgument(launch.source_path);
+  if (built.size() >= static_cast<std::size_t>(kCommandCapacity)) return -1;  // never play a cut path
+  std::memcpy(runner.commandLine, built.c_str(), built.size() + 1);
   return 0;
 }
 

@@ -24,9 +24,9 @@ struct PlayerLaunch {
   char source_path[kPlayerPathCapacity] = {};
 };
 
-// Writes the player's command line from the PlayerLaunch in the context;
-// -1 (and an empty command line) when a path cannot be quoted safely or the
-// line would not fit.
+// Writes the player's command line from the PlayerLaunch in the context,
+// the paths quoted with QuoteArgument; -1 (and an empty command line) when
+// the line would not fit.
 int PlayerBuildCommand(ToolRunner& runner);
 
 // Appends the chunk and, when the newest complete line is a "ct:" report of

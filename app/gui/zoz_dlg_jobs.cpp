@@ -36,11 +36,9 @@ QStringList LocalFiles(const QMimeData* mime) {
   return paths;
 }
 
-// Why a file's path cannot be passed on, as the user reads it.
-QString RefusalText(int check) {
-  return check == kPathTooLong ? QStringLiteral("the path is 260 bytes or longer")
-                               : QStringLiteral("the name holds a double quote");
-}
+// Why a file's path cannot be passed on, as the user reads it: the child
+// programs' path fields hold 259 bytes.
+QString RefusalText() { return QStringLiteral("the path is 260 bytes or longer"); }
 
 }  // namespace
 
@@ -80,11 +78,10 @@ void ZozDlg::AddFiles(const QStringList& paths) {
   QStringList refused;
   for (const QString& path : paths) {
     std::string file = path.toStdString();
-    const int check = CheckPassablePath(file.c_str());
-    if (check == kPathPassable) {
+    if (CheckPassablePath(file.c_str()) == kPathPassable) {
       files.push_back(std::move(file));
     } else {
-      refused << path + QStringLiteral("\n    ") + RefusalText(check);
+      refused << path + QStringLiteral("\n    ") + RefusalText();
     }
   }
 

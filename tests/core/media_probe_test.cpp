@@ -146,13 +146,21 @@ TEST_F(MediaProbeTest, FilesWithoutDurationAreSkipped) {
   EXPECT_EQ(jobs.count(), 0);
 }
 
-TEST_F(MediaProbeTest, UnsafePathsAreNotProbed) {
-  const std::string quoted = folder.file("a\" -version \".wav");
-  ASSERT_TRUE(test::RunFfmpeg("-f lavfi -i sine=duration=1 '" + quoted + "'"));
-  EXPECT_EQ(ProbeAndAddFile(quoted.c_str(), jobs), 1);
+// Quotes cannot pass the rest of a name off as options of the probe; only a
+// path too long for the children's path fields is refused.
+TEST_F(MediaProbeTest, NamesWithQuotesAreMeasuredAndOnlyTooLongPathsRefused) {
+  currentProfile = &test::AudioTestProfile();
+  const std::string quoted = folder.file(R"(a" -version \" b\.wav)");
+  ASSERT_TRUE(test::RunFfmpeg("-f lavfi -i sine=duration=1 " + test::ShellQuoted(quoted)));
+  ASSERT_EQ(ProbeAndAddFile(quoted.c_str(), jobs), 0);
+  EXPECT_NEAR(jobs.head->duration, 1.0, 0.05);
+  EXPECT_STREQ(jobs.head->path, quoted.c_str());
+  EXPECT_EQ(CheckPassablePath(quoted.c_str()), kPathPassable);
+
   const std::string tooLong = folder.path() + "/" + std::string(250, 'x') + ".wav";
+  EXPECT_EQ(CheckPassablePath(tooLong.c_str()), kPathTooLong);
   EXPECT_EQ(ProbeAndAddFile(tooLong.c_str(), jobs), 1);
-  EXPECT_EQ(jobs.count(), 0);
+  EXPECT_EQ(jobs.count(), 1);
 }
 
 TEST_F(MediaProbeTest, MissingProbeProgramIsAFailureToStart) {

@@ -222,5 +222,33 @@ TEST(SplitCommandLine, BlanksSeparateQuotesGroupAndVanish) {
   EXPECT_TRUE(SplitCommandLine("   ").empty());
 }
 
+TEST(SplitCommandLine, BackslashesCountOnlyBeforeAQuote) {
+  using Args = std::vector<std::string>;
+  // Elsewhere they are ordinary characters, in quotes or not.
+  EXPECT_EQ(SplitCommandLine(R"(a\b "c\d e\\f" g\)"), (Args{R"(a\b)", R"(c\d e\\f)", R"(g\)"}));
+  // 2n+1 before a quote: n backslashes and a quote of the argument.
+  EXPECT_EQ(SplitCommandLine(R"(say\"hi\" "x \" y" \\\"z)"), (Args{R"(say"hi")", R"(x " y)", R"(\"z)"}));
+  // 2n before a quote: n backslashes, and the quote groups.
+  EXPECT_EQ(SplitCommandLine(R"("dir\\" next a\\"b c")"), (Args{R"(dir\)", "next", R"(a\b c)"}));
+}
+
+// Every name the file system allows, quoted and read back among other
+// arguments, is the same name again.
+TEST(QuoteArgument, EveryNameReadsBackUnchanged) {
+  const std::vector<std::string> names = {
+      "plain.mkv", "/media/a b.avi", R"(/m/say "hi".mkv)", R"(a\b.mkv)", R"(dir\)", R"(dir\\)",
+      R"(\"already\")", R"(ends in a quote")", R"(""")", "", " ", "tab\there", "-i",
+      R"(\\server\share\x)", "\xc3\xa9t\xc3\xa9 \"\xe6\x97\xa5\"\\.mp4",
+  };
+  for (const std::string& name : names) {
+    const std::string line = "\"/opt/orva/pb.dat\" -x " + QuoteArgument(name) + " -y";
+    EXPECT_EQ(SplitCommandLine(line.c_str()), (std::vector<std::string>{"/opt/orva/pb.dat", "-x", name, "-y"}))
+        << line;
+  }
+  // Names without quotes or backslashes only gain the quotes around them.
+  EXPECT_EQ(QuoteArgument("/media/a b.avi"), "\"/media/a b.avi\"");
+  EXPECT_EQ(QuoteArgument(R"(say "hi" a\b\)"), R"("say \"hi\" a\b\\")");
+}
+
 }  // namespace
 }  // namespace orva

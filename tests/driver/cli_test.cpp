@@ -201,12 +201,9 @@ TEST_F(CliTest, WithoutATerminalANotWritableFolderIsDeclined) {
 
 TEST_F(CliTest, SkippedFilesAndFatalJobsSayWhy) {
   ScratchFolder odd;
-  const std::string quoted = odd.file("say \"hi\".mp4");
-  ASSERT_TRUE(MakeClip(quoted, 1));
   const std::string tooLong = odd.path() + "/" + std::string(250, 'x') + ".mp4";
-  const CliResult skipped = program.run({"--output-dir", out.path(), quoted, tooLong, odd.file("absent.mp4")});
+  const CliResult skipped = program.run({"--output-dir", out.path(), tooLong, odd.file("absent.mp4")});
   EXPECT_EQ(skipped.status, 1);
-  EXPECT_TRUE(Contains(skipped.err, "hi\".mp4: the path holds a double quote")) << skipped.err;
   EXPECT_TRUE(Contains(skipped.err, "xxx.mp4: the path is longer than 259 characters")) << skipped.err;
   EXPECT_TRUE(Contains(skipped.err, "absent.mp4: no such file")) << skipped.err;
 
@@ -413,6 +410,24 @@ TEST(CliEndToEndTest, ConvertsAClipWithTheRealEncoder) {
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, "Success!  " + media.file("clip(0).mp4") + "\n");
   EXPECT_GT(fs::file_size(media.file("clip(0).mp4")), 1000u);
+}
+
+// Quotes and backslashes are ordinary in names here: the file is measured,
+// converted by the real encoder and written under its own name.
+TEST(CliEndToEndTest, ConvertsANameHoldingQuotesAndBackslashes) {
+  ScratchFolder media, out;
+  const std::string folder = media.file(R"(dir \"q\"\)");
+  fs::create_directory(folder);
+  const std::string source = folder + R"(/say "hi" \"ü\" \.mkv)";
+  ASSERT_TRUE(MakeClip(source, 2));
+  const std::string into = out.file(R"(out "x"\)");
+  fs::create_directory(into);
+  ProgramFolder program(ORVA_ENCODER);
+  const CliResult result = program.run({"--output-dir", into, source});
+  EXPECT_EQ(result.status, 0) << result.err;
+  const std::string output = into + R"(/say "hi" \"ü\" \.mp4)";
+  EXPECT_EQ(result.out, "Success!  " + output + "\n");
+  EXPECT_NEAR(MediaDuration(output), 2.0, 0.3);
 }
 
 TEST(CliEndToEndTest, CtrlCEndsTheRealEncoderInAnOrderlyWay) {

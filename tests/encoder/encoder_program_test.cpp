@@ -49,6 +49,29 @@ TEST(EncoderProgramTest, ConvertsAndReportsSecondsEndingInCr) {
   EXPECT_EQ(folder.fileCount(), 1);  // no temporary file left beside it
 }
 
+// Without -source-facts the encoder measures the source itself: the name
+// reaches its probe and ffmpeg whole, quotes, backslashes and all.
+TEST(EncoderProgramTest, ConvertsBetweenNamesHoldingQuotesAndBackslashes) {
+  TempFolder folder;
+  const std::string source = folder.file(R"(say "hi" \"x\" \.avi)");
+  std::filesystem::copy_file(SharedClip(), source);
+  const std::string output = folder.file(R"(out \"1\" "2"\.mp4)");
+  const ChildResult run = RunChild(Mpeg4Command(source, output));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const MediaFacts facts = ProbeMedia(output);
+  EXPECT_NEAR(facts.duration, 2.0, 0.5);
+  EXPECT_EQ(facts.videoCodec, "mpeg4");
+  EXPECT_EQ(folder.fileCount(), 2);  // the source and the output, no temporary file
+
+  // Its probe read the source: it knows this one has no sound.
+  const std::string silent = folder.file(R"(mute "v"\.avi)");
+  ASSERT_TRUE(RunFfmpeg("-f lavfi -i testsrc=size=160x120:duration=1 -c:v mpeg4 " + orva::test::ShellQuoted(silent)));
+  const ChildResult refused =
+      RunChild(Quoted(EncoderProgram()) + " -i " + Quoted(silent) + " -vn -y -acodec libmp3lame " + Quoted(output + ".mp3"));
+  EXPECT_NE(refused.exitCode, 0);
+  EXPECT_NE(refused.output.find("the source has no audio stream to convert"), std::string::npos) << refused.output;
+}
+
 TEST(EncoderProgramTest, QuitCommandKeepsAPlayableShortenedFile) {
   TempFolder folder;
   const std::string source = folder.file("long.mkv");

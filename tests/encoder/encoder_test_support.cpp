@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "engine/command_line.h"
 #include "engine/process.h"
 
 namespace orva::encoder::test {
@@ -124,7 +125,7 @@ MediaFacts ProbeMedia(const std::string& path) {
   const ChildResult probe = RunChild(
       "ffprobe -v error -show_entries stream=codec_type,codec_name,codec_tag_string,width,height,profile,level,"
       "pix_fmt,color_range,channels"
-      " -show_entries format=format_name,duration \"" + path + "\"");
+      " -show_entries format=format_name,duration " + Quoted(path));
   facts.readable = probe.exitCode == 0;
   ReadFacts(probe.output, facts);
   return facts;
@@ -132,7 +133,7 @@ MediaFacts ProbeMedia(const std::string& path) {
 
 bool DecodesCleanly(const std::string& path) {
   const ChildResult decode =
-      RunChild(std::string(ORVA_FFMPEG) + " -v error -i \"" + path + "\" -f null -");
+      RunChild(std::string(ORVA_FFMPEG) + " -v error -i " + Quoted(path) + " -f null -");
   return decode.exitCode == 0 && decode.output.empty();
 }
 
@@ -144,7 +145,7 @@ std::string WrittenPath(const std::string& output, const std::string& requested)
   return output.substr(start, output.find('\n', start) - start);
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) { return QuoteArgument(text); }
 
 std::string Mpeg4Command(const std::string& source, const std::string& output) {
   return Quoted(EncoderProgram()) + " -i " + Quoted(source) +

@@ -16,7 +16,7 @@ using TempFolder = orva::test::ScratchFolder;
 
 std::string EncoderProgram();  // the built cv.dat
 
-// `text` in double quotes, as a command-line item.
+// `text` as one command-line item, read back whole whatever it holds.
 std::string Quoted(const std::string& text);
 // The converter's command line for a small MPEG-4 + AAC conversion.
 std::string Mpeg4Command(const std::string& source, const std::string& output);

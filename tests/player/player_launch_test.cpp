@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "engine/command_line.h"
 #include "player/player_launch.h"
 
 namespace orva {
@@ -49,8 +51,19 @@ TEST_F(PlayerLaunchTest, PauseAndStartFragmentsStandBeforeTheFixedOptions) {
   EXPECT_EQ(command(), "\"/opt/orva/py.dat\"  -ss 12.500000 -autoexit -vol 0 -windowid 77 -x 640 -y 360 \"/media/a b.avi\"");
 }
 
-TEST_F(PlayerLaunchTest, RefusesASourcePathThatWouldBreakTheCommandLine) {
-  std::snprintf(launch.source_path, sizeof launch.source_path, "/media/a\" -vf x \".avi");
+// Quotes in a name cannot pass the rest of it off as options of the player.
+TEST_F(PlayerLaunchTest, ASourcePathWithQuotesAndBackslashesReachesThePlayerWhole) {
+  const std::string path = R"(/media/a" -vf x \"b\" c\.avi)";
+  std::snprintf(launch.source_path, sizeof launch.source_path, "%s", path.c_str());
+  const std::vector<std::string> arguments = SplitCommandLine(command().c_str());
+  ASSERT_EQ(arguments.size(), 11u) << runner.commandLine;
+  EXPECT_EQ(arguments[1], "-autoexit");
+  EXPECT_EQ(arguments.back(), path);
+}
+
+TEST_F(PlayerLaunchTest, RefusesALineTooLongToRunWhole) {
+  std::snprintf(runner.programPath, sizeof runner.programPath, "/%s", std::string(258, '"').c_str());
+  std::snprintf(launch.source_path, sizeof launch.source_path, "/%s", std::string(258, '"').c_str());
   EXPECT_EQ(kPlayerDescriptor.buildCommand(runner), -1);
   EXPECT_STREQ(runner.commandLine, "");
 }

@@ -1,6 +1,7 @@
 // The preview in the window, against fake players.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,18 @@ TEST(PreviewStartTest, ARowClickLoadsTheJobPausedFromItsStart) {
   EXPECT_EQ(f.view.timeLabel, "00:00:00 / 00:02:00");
   EXPECT_EQ(f.view.beginLabel, "00:00:00.00");
   EXPECT_EQ(f.view.endLabel, "00:02:00.00");
+}
+
+TEST(PreviewStartTest, ANameHoldingQuotesAndBackslashesIsPreviewed) {
+  PreviewFixture f;
+  const std::string source = f.media.file(R"(say "hi" \"there\" -vol 0\.mkv)");
+  std::snprintf(f.jobs[0].path, sizeof f.jobs[0].path, "%s", source.c_str());
+  SplitJobPath(f.jobs[0]);
+  f.controller.onRowClick(0);
+  ASSERT_TRUE(f.player.pid() > 0);
+  EXPECT_EQ(f.player.arguments(),
+            (Arguments{"-sp", "-autoexit", "-vol", "256", "-windowid", "77", "-x", "640", "-y", "360", source}));
+  EXPECT_TRUE(f.controller.loaded());
 }
 
 TEST(PreviewStartTest, ATrimmedJobStartsAtItsBeginWithTheClockOnTheNextSecond) {

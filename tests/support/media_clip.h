@@ -5,6 +5,10 @@
 
 namespace orva::test {
 
+// `text` as one word of a shell command, whatever quotes, backslashes or
+// dollar signs it holds.
+std::string ShellQuoted(const std::string& text);
+
 // Runs ffmpeg with the given arguments (after "-v error -y"); true on success.
 bool RunFfmpeg(const std::string& arguments);
 

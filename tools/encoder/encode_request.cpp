@@ -27,10 +27,6 @@ std::string* ValueSlot(const std::string& option, EncodeRequest& request) {
 // Options a video codec entry may carry after its encoder name.
 bool IsVideoExtra(const std::string& option) { return option == "-target"; }
 
-// Every argument is handed on to ffmpeg through one command line, where a
-// double quote cannot be expressed.
-bool HoldsQuote(const std::string& text) { return text.find('"') != std::string::npos; }
-
 int Fail(std::string& error, std::string reason) {
   error = std::move(reason);
   return kParseError;
@@ -56,7 +52,6 @@ int ParseEncodeRequest(const std::vector<std::string>& arguments,
     }
     if (i + 1 >= last) return Fail(error, "option " + option + " has no value");
     const std::string& value = arguments[++i];
-    if (HoldsQuote(value)) return Fail(error, "a value holds a double quote: " + value);
     if (IsVideoExtra(option)) {
       request.video.extras.push_back(option);
       request.video.extras.push_back(value);
@@ -71,7 +66,6 @@ int ParseEncodeRequest(const std::vector<std::string>& arguments,
   request.hasVideo = !request.video.encoder.empty();
   if (request.input.empty()) return Fail(error, "no source file given (-i)");
   if (request.output.empty() || request.output[0] == '-') return Fail(error, "no output file given");
-  if (HoldsQuote(request.output)) return Fail(error, "the output path holds a double quote");
   if (!overwrite) return Fail(error, "-y is required: the converter names fresh outputs itself");
   if (request.audio.encoder.empty()) return Fail(error, "no audio encoder given (-acodec)");
   if (request.hasVideo && request.noVideo) return Fail(error, "-vn and -vcodec together");

@@ -2,15 +2,19 @@
 
 #include <vector>
 
+#include "engine/command_line.h"
+
 namespace orva::encoder {
 
 namespace {
 
 void AppendArgument(std::string& line, const std::string& argument) {
   if (!line.empty()) line += ' ';
-  const bool needsQuotes = argument.empty() || argument.find_first_of(" \t") != std::string::npos;
+  // Bare text is read back as written unless it is empty or holds a blank or
+  // a quote; a backslash alone stays as it is.
+  const bool needsQuotes = argument.empty() || argument.find_first_of(" \t\"") != std::string::npos;
   if (needsQuotes) {
-    line += '"' + argument + '"';
+    line += QuoteArgument(argument);
   } else {
     line += argument;
   }

@@ -11,7 +11,8 @@ namespace orva::encoder {
 inline constexpr char kFfmpegProgram[] = "ffmpeg";
 
 // ffmpeg, its stats switched on and its banner off, the plan's arguments, -y
-// and the temporary output path. Arguments that hold blanks are quoted.
+// and the temporary output path. Arguments that hold blanks or quotes are
+// quoted with QuoteArgument.
 std::string FfmpegCommandLine(const EncodePlan& plan, const std::string& outputPath);
 
 }  // namespace orva::encoder

@@ -1,6 +1,7 @@
 // Running the probe program from the encoder program.
 #include <filesystem>
 
+#include "engine/command_line.h"
 #include "engine/process.h"
 #include "tools/encoder/source_facts.h"
 
@@ -30,7 +31,7 @@ void Drain(OsHandle pipe, std::string& output) {
 
 SourceFacts ProbeSource(const std::string& path) {
   const std::string commandLine =
-      "\"" + ProbeProgram() + "\" -v error -show_streams \"" + path + "\"";
+      QuoteArgument(ProbeProgram()) + " -v error -show_streams " + QuoteArgument(path);
   LaunchedChild child;
   if (!PlatformLaunch(commandLine.c_str(), child)) return {};
   PlatformClose(child.inputWrite);
