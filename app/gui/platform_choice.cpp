@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "app/gui/window_text.h"
 #include "app/string_table.h"
 
 namespace orva {
@@ -31,7 +32,7 @@ bool PreviewCanEmbed() { return QGuiApplication::platformName() == QLatin1String
 QString PreviewNotice() {
   if (PreviewCanEmbed()) return {};
   const int id = qEnvironmentVariableIsEmpty("DISPLAY") ? kStrPreviewNoDisplay : kStrPreviewOwnWindow;
-  return QString::fromUtf8(LoadString(id));
+  return WindowString(id);
 }
 
 }  // namespace orva
