@@ -5,9 +5,12 @@ ffmpeg commands run one after another: eight 30-second songs to MP3
 10000). The ffmpeg commands are the ones the encoder program runs; an untimed
 first batch records them through a stand-in ffmpeg on the search path.
 Rounds take turns (bare ffmpeg, orva-convert with its automatic number of
-jobs, orva-convert --jobs 1) and the median ratio of the rounds is printed
-with the load average, since other work on the machine disturbs the figures.
-On a busy machine, raise ORVA_BENCH_ROUNDS."""
+jobs, orva-convert --jobs 1, the bare commands as many at a time as there are
+usable processors) and the median ratio of the rounds is printed with the
+load average, since other work on the machine disturbs the figures. The bare
+commands run side by side show what the machine itself gives for running
+encoders at once: processors that share caches, memory or a host never make
+two encoders take half the time. On a busy machine, raise ORVA_BENCH_ROUNDS."""
 import os
 import shlex
 import shutil
@@ -16,11 +19,13 @@ import subprocess
 import sys
 import tempfile
 import time
+from concurrent.futures import ThreadPoolExecutor
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BIN = os.path.join(ROOT, os.environ.get("ORVA_BUILD_DIR", "build"), "bin")
 CONVERT = os.path.join(BIN, "orva-convert")
 ROUNDS = int(os.environ.get("ORVA_BENCH_ROUNDS", "3"))
+PROCESSORS = len(os.sched_getaffinity(0))
 
 RECORDER = """#!/bin/sh
 # Stand-in ffmpeg: notes its command line, then runs the real one.
@@ -92,19 +97,23 @@ def record_commands(profile, files, folder):
     return commands, direct
 
 
-def run_direct(commands, direct):
+def run_bare(command):
+    subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, check=True)
+
+
+def run_direct(commands, direct, at_once=1):
     for name in os.listdir(direct):
         os.remove(os.path.join(direct, name))
     start = time.monotonic()
-    for command in commands:
-        subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=True)
+    with ThreadPoolExecutor(at_once) as workers:
+        list(workers.map(run_bare, commands))
     return time.monotonic() - start
 
 
 def bench(title, profile, files, folder):
     commands, direct = record_commands(profile, files, folder)
-    automatic, one = [], []
+    automatic, one, side_by_side = [], [], []
     for i in range(ROUNDS):
         bare = run_direct(commands, direct)
         out = os.path.join(folder, f"{profile}-auto-{i}")
@@ -114,18 +123,21 @@ def bench(title, profile, files, folder):
         out = os.path.join(folder, f"{profile}-one-{i}")
         os.mkdir(out)
         one.append((convert(profile, files, out, jobs=1) / bare, bare))
+        bare = run_direct(commands, direct)
+        side_by_side.append((run_direct(commands, direct, PROCESSORS) / bare, bare))
     print(f"{title} ({len(files)} files, profile {profile}, {ROUNDS} rounds)")
-    for label, rounds in (("automatic jobs", automatic), ("--jobs 1", one)):
+    for label, rounds in (("automatic jobs", automatic), ("--jobs 1", one),
+                          (f"bare, {PROCESSORS} at once", side_by_side)):
         ratios = sorted(r[0] for r in rounds)
         print(f"  {label:15} median {statistics.median(ratios):.3f} x sequential bare ffmpeg"
               f"   rounds: {' '.join(f'{r:.3f}' for r in ratios)}")
-    print(f"  sequential bare ffmpeg: median {statistics.median(r[1] for r in automatic + one):.2f} s")
+    print(f"  sequential bare ffmpeg: median {statistics.median(r[1] for r in automatic + one + side_by_side):.2f} s")
 
 
 def main():
     if not os.access(CONVERT, os.X_OK):
         sys.exit(f"{CONVERT} is missing: build first (scripts/build.sh)")
-    print(f"usable processors: {len(os.sched_getaffinity(0))}, load average at start: "
+    print(f"usable processors: {PROCESSORS}, load average at start: "
           + " ".join(f"{x:.2f}" for x in os.getloadavg()))
     with tempfile.TemporaryDirectory(prefix="orva-batch-bench-") as folder:
         bench("songs to MP3", "11400", make_songs(folder), folder)

@@ -146,11 +146,10 @@ int ConvertFiles(const CliOptions& options, const std::string& programFolder) {
     std::fputs("orva-convert: --output-dir is longer than 259 characters\n", stderr);
     return kExitUsage;
   }
-  std::snprintf(ProbeRunner().programPath, kPathCapacity, "%s/pb.dat", programFolder.c_str());
   const std::string encoderPath = programFolder + "/cv.dat";
 
   JobList jobs;
-  FileMeasuring files(absolute, jobs);
+  FileMeasuring files(absolute, jobs, programFolder + "/orva-probe");
   const int status = absolute.dryRun ? PrintCommands(files, jobs, encoderPath)
                                         : Convert(files, jobs, encoderPath, LaneCount(absolute));
   jobs.freeAll();

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "cli/interrupt.h"
-#include "engine/media_probe.h"
 #include "engine/process.h"
 
 namespace orva {
@@ -42,8 +41,8 @@ const char* ProbeFailureText(int result) {
 
 }  // namespace
 
-FileMeasuring::FileMeasuring(const CliOptions& options, JobList& jobs)
-    : options_(options), jobs_(jobs), files_(options.files) {}
+FileMeasuring::FileMeasuring(const CliOptions& options, JobList& jobs, const std::string& probePath)
+    : options_(options), jobs_(jobs), probe_(probePath), files_(options.files) {}
 
 bool FileMeasuring::measureNext() {
   if (!pending()) return false;
@@ -53,6 +52,7 @@ bool FileMeasuring::measureNext() {
     std::fprintf(stderr, "orva-convert: %s: %s, skipped\n", file.c_str(), reason);
     ++skipped_;
   }
+  if (!pending()) probe_.close();  // its memory goes back to the encoders
   jobs_.renumber();
   return true;
 }
@@ -72,8 +72,10 @@ void FileMeasuring::measureAll() {
 const char* FileMeasuring::measure(const std::string& path) {
   if (path.size() >= static_cast<std::size_t>(kJobPathCapacity)) return "the path is longer than 259 characters";
   if (PlatformPathPresence(path.c_str()) == PathPresence::Absent) return "no such file";
-  const int probed = ProbeAndAddFile(path.c_str(), jobs_, NotInterrupted);
-  if (probed != kProbeAdded) return ProbeFailureText(probed);
+  int probed = kProbeNoDuration;
+  JobItem* job = probe_.measure(path.c_str(), probed, NotInterrupted);
+  if (job == nullptr) return ProbeFailureText(probed);
+  jobs_.append(job);
   if (!ApplyJobOptions(options_, *jobs_.last())) {
     jobs_.removeAt(jobs_.count() - 1);
     return "--begin lies past its end";

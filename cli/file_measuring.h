@@ -1,5 +1,6 @@
 // The files named on the command line, measured one at a time into jobs,
 // so that the first job can convert while the others are still measured.
+// One probe program measures them all.
 #pragma once
 
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "app/job_item.h"
 #include "cli/cli_options.h"
+#include "engine/probe_session.h"
 
 namespace orva {
 
@@ -15,7 +17,7 @@ std::string Absolute(const std::string& path);
 
 class FileMeasuring {
  public:
-  FileMeasuring(const CliOptions& options, JobList& jobs);
+  FileMeasuring(const CliOptions& options, JobList& jobs, const std::string& probePath);
 
   bool pending() const { return next_ < files_.size(); }
   // Measures the next file into a job with the command line's range and
@@ -34,6 +36,7 @@ class FileMeasuring {
 
   const CliOptions& options_;
   JobList& jobs_;
+  ProbeSession probe_;
   std::vector<std::string> files_;
   std::size_t next_ = 0;
   int skipped_ = 0;

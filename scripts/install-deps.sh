@@ -2,11 +2,12 @@
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and quick when everything is already there.
 set -e
-# One group a line: the build, the window, the player, the tests (X11, the
-# decimal-comma locale made at test time, a Wayland session with XWayland,
-# a screen reader's bus), clang with its runtimes for the fuzzers (g++ brings
-# the sanitizers' own), the reference tools the real-client tests read the
-# converted files with, the translations, the Debian package and its checks.
+# One group a line: the build, the window, the player, the batch probe, the
+# tests (X11, the decimal-comma locale made at test time, a Wayland session
+# with XWayland, a screen reader's bus), clang with its runtimes for the
+# fuzzers (g++ brings the sanitizers' own), the reference tools the
+# real-client tests read the converted files with, the translations, the
+# Debian package and its checks.
 PACKAGES="
 cmake ninja-build g++ pkg-config
 libgtest-dev
@@ -14,6 +15,7 @@ clang libclang-rt-14-dev
 ffmpeg
 qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 libmpv-dev libx11-dev
+libavformat-dev libavcodec-dev libavutil-dev
 libcurl4-openssl-dev
 xvfb xauth x11-utils xdotool pngquant
 mkvtoolnix mediainfo mp3val flac vorbis-tools sox

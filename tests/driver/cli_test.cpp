@@ -2,6 +2,7 @@
 // runs with a fake encoder, Ctrl+C, and one run with the real encoder.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,10 +26,12 @@ int CountLines(const std::string& text) { return static_cast<int>(std::count(tex
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// The probe has been started on `path`: its last two arguments, as the
-// kernel keeps them. orva-convert's own arguments name the path too.
-bool ProbeRunsOn(const std::string& path) {
-  return ProcessMentions(std::string("-show_streams") + '\0' + path);
+// The probe has opened the named pipe at `path`: a writer can join it only
+// while a reader has it open. The writer stays (in `writer`), so the probe
+// goes on waiting for words that never come instead of meeting the end.
+bool ProbeWaitsOn(const std::string& path, int& writer) {
+  if (writer < 0) writer = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  return writer >= 0;
 }
 
 // The encoder has written part of its file into `folder`.
@@ -339,23 +342,27 @@ TEST_F(CliTest, CtrlCWhileAFileHangsTheProbeConvertsNothingAndLeavesNoProbe) {
   const std::string pipe = out.file("stalled.mp4");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   ScratchFolder target;
+  int writer = -1;
   const CliResult result = program.run({"--output-dir", target.path(), pipe, clip()},
-                                       [&] { return ProbeRunsOn(pipe); });
+                                       [&] { return ProbeWaitsOn(pipe, writer); });
+  close(writer);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_TRUE(Contains(result.err, "stalled.mp4: interrupted, skipped")) << result.err;
   EXPECT_TRUE(Contains(result.err, "clip.mp4: interrupted, skipped")) << result.err;
   EXPECT_TRUE(Contains(result.err, "stopped before any conversion")) << result.err;
   EXPECT_TRUE(fs::is_empty(target.path()));
-  EXPECT_TRUE(GoneSoon(pipe));
+  EXPECT_TRUE(GoneSoon(program.file("orva-probe")));
 }
 
 TEST_F(CliTest, NoProbeOutlivesAConverterThatIsKilled) {
   const std::string pipe = out.file("stalled.mp4");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  const CliResult result = program.run({pipe}, [&] { return ProbeRunsOn(pipe); }, SIGKILL);
+  int writer = -1;
+  const CliResult result = program.run({pipe}, [&] { return ProbeWaitsOn(pipe, writer); }, SIGKILL);
+  close(writer);
   EXPECT_EQ(result.status, -1);
-  EXPECT_TRUE(GoneSoon(pipe));
+  EXPECT_TRUE(GoneSoon(program.file("orva-probe")));
 }
 
 TEST(CliEndToEndTest, AFailedJobSaysWhyUnderItsResult) {

@@ -21,7 +21,7 @@ constexpr int kInterruptWaitLimitMs = 60000;
 ProgramFolder::ProgramFolder(const std::string& encoder) {
   // A copy, not a link: the program finds its folder from its own file.
   fs::copy_file(ORVA_CONVERT, scratch_.file("orva-convert"));
-  fs::create_symlink(ORVA_PROBE, scratch_.file("pb.dat"));
+  fs::create_symlink(ORVA_BATCH_PROBE, scratch_.file("orva-probe"));
   fs::create_symlink(encoder, scratch_.file("cv.dat"));
 }
 

@@ -20,7 +20,7 @@ struct CliResult {
   std::string err;
 };
 
-// A program folder holding a copy of orva-convert, the probe as pb.dat and
+// A program folder holding a copy of orva-convert, the batch probe and
 // the given encoder as cv.dat.
 class ProgramFolder {
  public:

@@ -16,7 +16,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 program=usr/lib/orva-video-converter
 
-for name in orva-video-converter orva-convert cv.dat py.dat; do
+for name in orva-video-converter orva-convert cv.dat py.dat orva-probe; do
   [ -x "$root/$program/$name" ] && [ ! -L "$root/$program/$name" ] || fail "$program/$name is not a program"
   file -b "$root/$program/$name" | grep -q 'ELF.*stripped' || fail "$program/$name is not a stripped ELF program"
 done

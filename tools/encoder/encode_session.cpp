@@ -75,7 +75,11 @@ class Session {
     handleStopRequest();
     keepProgressFlowing();
     if (!exited_) {
-      exited_ = PlatformWaitExit(child_.process, kExitPollMilliseconds, status_);
+      // Until ffmpeg closes its output, its next words (or the end of the
+      // period) are waited for on the pipe: polling for its end instead
+      // would wake us a thousand times a second beside a busy encoder.
+      if (!outputDrained_) PlatformWaitReadable(child_.outputRead, kExitPollMilliseconds);
+      exited_ = PlatformWaitExit(child_.process, outputDrained_ ? kExitPollMilliseconds : 0, status_);
     } else if (!outputDrained_) {
       PlatformSleep(kExitPollMilliseconds);
     }
