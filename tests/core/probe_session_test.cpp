@@ -58,7 +58,7 @@ class ProbeSessionTest : public ::testing::Test {
 
 TEST_F(ProbeSessionTest, OneProgramMeasuresAWholeBatchAndANewOneFollowsACrash) {
   ProbeSession session(fake);
-  for (const std::string path : {"/m/a.mp4", "/m/b c.wav", "/m/line\nbreak.mkv"}) {
+  for (const std::string path : {"/m/a.mp4", "/m/b c.wav", "/m/line\nbreak.mkv", "/m/tagged.long"}) {
     const Measured measured = Measure(session, path);
     ASSERT_NE(measured.job, nullptr) << path;
     EXPECT_EQ(measured.result, kProbeAdded);
