@@ -17,21 +17,14 @@ namespace {
 
 using test::ScratchFolder;
 
-// A job of the session's, freed with the test.
 struct Measured {
   int result = -9;
-  std::unique_ptr<JobList, void (*)(JobList*)> owner{new JobList, [](JobList* list) {
-                                                       list->freeAll();
-                                                       delete list;
-                                                     }};
-  const JobItem* job = nullptr;
+  std::unique_ptr<JobItem> job;
 };
 
 Measured Measure(ProbeSession& session, const std::string& path, const KeepWaiting& keepWaiting = {}) {
   Measured measured;
-  JobItem* job = session.measure(path.c_str(), measured.result, keepWaiting);
-  if (job != nullptr) measured.owner->append(job);
-  measured.job = job;
+  measured.job.reset(session.measure(path.c_str(), measured.result, keepWaiting));
   return measured;
 }
 
