@@ -18,7 +18,6 @@
 #include "engine/conversion_driver.h"
 #include "engine/encoder_command.h"
 #include "engine/failure_reason.h"
-#include "engine/media_probe.h"
 #include "engine/process.h"
 
 namespace orva {

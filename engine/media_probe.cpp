@@ -77,36 +77,14 @@ double ReadClockText(const char* text) {
 
 // A stream's length: its duration, or the Matroska tag "HH:MM:SS.fraction"
 // where the container keeps no duration of its own. 0 when neither is given.
-double StreamLength(const char* section, const char* end) {
-  const char* duration = std::strstr(section, "\nduration=");
-  if (duration != nullptr && duration < end) {
-    const double seconds = ReadDecimal(duration + std::strlen("\nduration="));
+double StreamLength(const StreamSection& stream) {
+  const auto duration = stream.find("duration");
+  if (duration != stream.end()) {
+    const double seconds = ReadDecimal(duration->second.c_str());
     if (seconds > 0) return seconds;  // "N/A" reads as 0
   }
-  const char* tag = std::strstr(section, "\nTAG:DURATION=");
-  if (tag == nullptr || tag >= end) return 0;
-  return ReadClockText(tag + std::strlen("\nTAG:DURATION="));
-}
-
-bool SectionHolds(const char* section, const char* end, const char* line) {
-  const char* found = std::strstr(section, line);
-  return found != nullptr && found < end;
-}
-
-double MainAudioLength(const char* report) {
-  double length = 0;
-  bool found = false;
-  for (const char* section = std::strstr(report, "[STREAM]"); section != nullptr;
-       section = std::strstr(section + 1, "[STREAM]")) {
-    const char* end = std::strstr(section, "[/STREAM]");
-    if (end == nullptr) break;
-    if (!SectionHolds(section, end, "\ncodec_type=audio")) continue;
-    const bool isDefault = SectionHolds(section, end, "\nDISPOSITION:default=1");
-    if (!found || isDefault) length = StreamLength(section, end);
-    if (isDefault) break;
-    found = true;
-  }
-  return length;
+  const auto tag = stream.find("TAG:DURATION");
+  return tag == stream.end() ? 0 : ReadClockText(tag->second.c_str());
 }
 
 bool StartsLine(const char* text, const char* at) {
@@ -183,8 +161,10 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   if (width != nullptr) record.width = std::atoi(width + std::strlen("width="));
   if (height != nullptr) record.height = std::atoi(height + std::strlen("height="));
   record.audioStreams = CountLineStarts(report, "codec_type=audio");
-  record.audioDuration = MainAudioLength(report);
-  record.sourceFacts = ParseSourceReport(report);
+  const std::vector<StreamSection> streams = ReadStreamSections(report);
+  const StreamSection* audio = MainAudio(streams);
+  record.audioDuration = audio == nullptr ? 0 : StreamLength(*audio);
+  record.sourceFacts = SourceFactsOf(streams);
 }
 
 int CheckPassablePath(const char* path) {

@@ -50,13 +50,15 @@ void ProbeSession::stop(int graceMilliseconds) {
 int ProbeSession::readReport(std::string& report, const KeepWaiting& keepWaiting) {
   report.swap(unread_);
   unread_.clear();
+  std::size_t searched = 0;  // the NUL byte is looked for only in what came since
   for (;;) {
-    const std::size_t end = report.find('\0');
+    const std::size_t end = report.find('\0', searched);
     if (end != std::string::npos) {
       unread_.assign(report, end + 1, std::string::npos);
       report.resize(end);
       return kReportComplete;
     }
+    searched = report.size();
     if (keepWaiting && !keepWaiting()) return kReportInterrupted;
     if (!PlatformWaitReadable(child_.outputRead, kReportWaitMilliseconds)) continue;
     char chunk[4096];

@@ -11,12 +11,8 @@
 
 namespace orva {
 
-namespace {
-
-using Section = std::map<std::string, std::string>;
-
-std::vector<Section> StreamSections(const std::string& report) {
-  std::vector<Section> sections;
+std::vector<StreamSection> ReadStreamSections(const std::string& report) {
+  std::vector<StreamSection> sections;
   std::istringstream lines(report);
   std::string line;
   bool inside = false;
@@ -35,12 +31,14 @@ std::vector<Section> StreamSections(const std::string& report) {
   return sections;
 }
 
-std::string ValueOf(const Section& section, const char* key) {
+namespace {
+
+std::string ValueOf(const StreamSection& section, const char* key) {
   const auto found = section.find(key);
   return found == section.end() ? "" : found->second;
 }
 
-int IntegerOf(const Section& section, const char* key) {
+int IntegerOf(const StreamSection& section, const char* key) {
   return std::atoi(ValueOf(section, key).c_str());
 }
 
@@ -53,9 +51,9 @@ double RateOf(const std::string& fraction) {
   return denominator > 0 ? numerator / denominator : 0;
 }
 
-bool IsCoverArt(const Section& stream) { return ValueOf(stream, "DISPOSITION:attached_pic") == "1"; }
+bool IsCoverArt(const StreamSection& stream) { return ValueOf(stream, "DISPOSITION:attached_pic") == "1"; }
 
-void TakePicture(const Section& stream, SourceFacts& facts) {
+void TakePicture(const StreamSection& stream, SourceFacts& facts) {
   facts.videoStream = IntegerOf(stream, "index");
   facts.width = IntegerOf(stream, "width");
   facts.height = IntegerOf(stream, "height");
@@ -65,24 +63,32 @@ void TakePicture(const Section& stream, SourceFacts& facts) {
 
 }  // namespace
 
-SourceFacts ParseSourceReport(const std::string& report) {
+const StreamSection* MainAudio(const std::vector<StreamSection>& streams) {
+  const StreamSection* first = nullptr;
+  for (const StreamSection& stream : streams) {
+    if (ValueOf(stream, "codec_type") != "audio") continue;
+    if (ValueOf(stream, "DISPOSITION:default") == "1") return &stream;
+    if (first == nullptr) first = &stream;
+  }
+  return first;
+}
+
+SourceFacts SourceFactsOf(const std::vector<StreamSection>& streams) {
   SourceFacts facts;
-  bool audioIsDefault = false;
-  for (const Section& stream : StreamSections(report)) {
-    facts.known = true;
-    const std::string type = ValueOf(stream, "codec_type");
-    if (type == "video" && IsCoverArt(stream)) {
+  facts.known = !streams.empty();
+  for (const StreamSection& stream : streams) {
+    if (ValueOf(stream, "codec_type") != "video") continue;
+    if (IsCoverArt(stream)) {
       facts.coverArt = true;
-    } else if (type == "video" && facts.videoStream == kNoStream) {
+    } else if (facts.videoStream == kNoStream) {
       TakePicture(stream, facts);
-    } else if (type == "audio" && !audioIsDefault) {
-      const bool isDefault = ValueOf(stream, "DISPOSITION:default") == "1";
-      if (facts.audioStream == kNoStream || isDefault) facts.audioStream = IntegerOf(stream, "index");
-      audioIsDefault = isDefault;
     }
   }
+  if (const StreamSection* audio = MainAudio(streams)) facts.audioStream = IntegerOf(*audio, "index");
   return facts;
 }
+
+SourceFacts ParseSourceReport(const std::string& report) { return SourceFactsOf(ReadStreamSections(report)); }
 
 namespace {
 

@@ -5,7 +5,9 @@
 // one short word, so that the encoder need not run the probe again.
 #pragma once
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace orva {
 
@@ -20,8 +22,17 @@ struct SourceFacts {
   bool coverArt = false;       // the source carries a still picture (cover art)
 };
 
-// Reads ffprobe's "-show_streams" report (key=value lines in [STREAM]
-// sections). A report without any stream leaves the facts unknown.
+// One [STREAM] section of ffprobe's "-show_streams" report, key by key.
+using StreamSection = std::map<std::string, std::string>;
+std::vector<StreamSection> ReadStreamSections(const std::string& report);
+
+// The main audio: the first audio stream marked default, else the first
+// audio stream; nullptr when there is none.
+const StreamSection* MainAudio(const std::vector<StreamSection>& streams);
+
+// The facts of a report's streams. A report without any stream leaves them
+// unknown.
+SourceFacts SourceFactsOf(const std::vector<StreamSection>& streams);
 SourceFacts ParseSourceReport(const std::string& report);
 
 // Known facts as "video,width,height,rate,audio,cover", e.g.

@@ -1,5 +1,6 @@
 // Answers each NUL-ended path on its input as the batch probe does: the
-// report of a 5-second file, ended by a NUL byte. A path ending in "crash"
+// report of a 5-second file, ended by a NUL byte; for a path ending in
+// "long", one far longer than a pipe's read. A path ending in "crash"
 // ends it half-way through its answer; one ending in "hang" is never
 // answered. Each start adds a line to the file named by ORVA_TEST_START_LOG.
 #include <unistd.h>
@@ -29,7 +30,9 @@ int main() {
       path += static_cast<char>(c);
       continue;
     }
-    std::printf("[STREAM]\nindex=0\ncodec_type=audio\n[/STREAM]\n");
+    std::printf("[STREAM]\nindex=0\ncodec_type=audio\n");
+    if (EndsWith(path, "long")) std::printf("TAG:comment=%s\n", std::string(100000, 'x').c_str());
+    std::printf("[/STREAM]\n");
     std::fflush(stdout);
     if (EndsWith(path, "crash")) std::abort();
     if (EndsWith(path, "hang")) pause();

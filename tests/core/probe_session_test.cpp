@@ -17,21 +17,14 @@ namespace {
 
 using test::ScratchFolder;
 
-// A job of the session's, freed with the test.
 struct Measured {
   int result = -9;
-  std::unique_ptr<JobList, void (*)(JobList*)> owner{new JobList, [](JobList* list) {
-                                                       list->freeAll();
-                                                       delete list;
-                                                     }};
-  const JobItem* job = nullptr;
+  std::unique_ptr<JobItem> job;
 };
 
 Measured Measure(ProbeSession& session, const std::string& path, const KeepWaiting& keepWaiting = {}) {
   Measured measured;
-  JobItem* job = session.measure(path.c_str(), measured.result, keepWaiting);
-  if (job != nullptr) measured.owner->append(job);
-  measured.job = job;
+  measured.job.reset(session.measure(path.c_str(), measured.result, keepWaiting));
   return measured;
 }
 
@@ -58,7 +51,7 @@ class ProbeSessionTest : public ::testing::Test {
 
 TEST_F(ProbeSessionTest, OneProgramMeasuresAWholeBatchAndANewOneFollowsACrash) {
   ProbeSession session(fake);
-  for (const std::string path : {"/m/a.mp4", "/m/b c.wav", "/m/line\nbreak.mkv"}) {
+  for (const std::string path : {"/m/a.mp4", "/m/b c.wav", "/m/line\nbreak.mkv", "/m/tagged.long"}) {
     const Measured measured = Measure(session, path);
     ASSERT_NE(measured.job, nullptr) << path;
     EXPECT_EQ(measured.result, kProbeAdded);
