@@ -1,4 +1,12 @@
 # Compiler settings shared by every target of the project.
+
+# Rebuilds of unchanged sources (another checkout, a sanitizer build of the
+# same tree) come from ccache when it is installed.
+find_program(ORVA_CCACHE ccache)
+if(ORVA_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_C_COMPILER_LAUNCHER ${ORVA_CCACHE})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${ORVA_CCACHE})
+endif()
 add_library(orva_settings INTERFACE)
 target_compile_features(orva_settings INTERFACE cxx_std_20)
 target_compile_options(orva_settings INTERFACE

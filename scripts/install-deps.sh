@@ -9,7 +9,7 @@ set -e
 # real-client tests read the converted files with, the translations, the
 # Debian package and its checks.
 PACKAGES="
-cmake ninja-build g++ pkg-config
+cmake ninja-build g++ pkg-config ccache
 libgtest-dev
 clang libclang-rt-14-dev
 ffmpeg
