@@ -184,7 +184,8 @@ const char* CliUsage() {
          "--report FILE appends a JSON line per file; --summarize totals such reports.\n"
          "--skip-existing leaves files whose output already exists.\n"
          "  orva-convert --help | --version\n"
-         "Exit status: 0 every job succeeded, 1 a job failed or a file was skipped,\n"
+         "Exit status: 0 every job succeeded, 1 a job failed or a file could not be\n"
+         "converted (a file left by --skip-existing is no failure),\n"
          "2 usage error.\n"
          "See orva-convert(1) for the whole manual.\n";
 }

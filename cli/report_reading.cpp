@@ -147,7 +147,8 @@ bool ReadField(JsonReader& reader, const std::string& key, ReportEntry& entry, b
   if (key == "seconds") return reader.readNumber(entry.seconds);
   if (key == "bytes") {
     double bytes = 0;
-    if (!reader.readNumber(bytes) || bytes < 0) return false;
+    // Beyond 2^63 no file is that large, and the conversion would overflow.
+    if (!reader.readNumber(bytes) || bytes < 0 || bytes > 9.2e18) return false;
     entry.bytes = static_cast<std::uintmax_t>(bytes);
     return true;
   }

@@ -30,7 +30,8 @@ check() {  # check DESCRIPTION COMMAND...
 slurm_start "$t" || exit 1
 
 # Twelve short clips, made at test time.
-mkdir -p "$t/media" "$t/out" "$t/logs"
+# The output folder is left for the tasks to make.
+mkdir -p "$t/media" "$t/logs"
 ffmpeg -loglevel error -f lavfi -i testsrc=size=160x120:rate=25:duration=1 -f lavfi -i sine=duration=1 \
   -c:v mpeg4 -c:a aac -shortest "$t/media/clip00.mp4" || exit 1
 for i in $(seq -w 1 11); do cp "$t/media/clip00.mp4" "$t/media/clip$i.mp4"; done
@@ -48,6 +49,8 @@ run_array() {
 run_array "$t/reports1"
 check "the first array ends well" test $? -eq 0
 cat "$t"/logs/*.log
+made=$(cat "$t"/logs/*.log | grep -c "made the output folder $t/out")
+check "one task made the output folder ($made)" test "$made" -eq 1
 outputs=$(ls "$t/out" | wc -l)
 check "twelve outputs ($outputs)" test "$outputs" -eq 12
 check "no output under a taken name" test -z "$(ls "$t/out" | grep -F '(')"

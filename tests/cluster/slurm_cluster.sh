@@ -23,7 +23,15 @@ slurm_stop_pidfile() {
 
 slurm_stop() {
   local t=$1
-  [ -n "${SLURM_CONF:-}" ] && scancel --quiet --user="$(id -un)" 2>/dev/null
+  # Jobs still running are cancelled and their steps ended by slurmd before
+  # it goes: a step outlives a stopped slurmd.
+  if [ -n "${SLURM_CONF:-}" ] && [ -s "$t/slurmctld.pid" ]; then
+    scancel --quiet --user="$(id -un)" 2>/dev/null
+    for _ in $(seq 100); do
+      [ -z "$(squeue --noheader 2>/dev/null)" ] && break
+      sleep 0.1
+    done
+  fi
   slurm_stop_pidfile "$t/slurmd.pid"
   slurm_stop_pidfile "$t/slurmctld.pid"
   slurm_stop_pidfile "$t/munge/munged.pid"
