@@ -26,6 +26,9 @@ namespace orva {
 
 namespace {
 
+constexpr char kNotStarted[] = "not started: the run was stopped";
+constexpr char kLeftConverting[] = "orva-convert left while it converted";
+
 void SayRunEnded(const JobItem& job) {
   std::fprintf(stderr, "orva-convert: run ended: %s\n", job.fail_reason);
 }
@@ -77,6 +80,15 @@ void ReportRefusedFolder(const JobList& jobs, const std::function<bool(int)>& ha
   }
 }
 
+// Every measured job without a result still gets its report line: the
+// run ended before it (a refused folder, Ctrl+C) or left it converting.
+void RecordJobsLeft(const JobList& jobs, const std::function<bool(int)>& hasResult, JobRecords& records,
+                    const char* why) {
+  for (const JobItem* job = jobs.head; job != nullptr; job = job->next) {
+    if (!hasResult(job->index)) records.notConverted(job->path, job->fail_reason[0] != '\0' ? job->fail_reason : why);
+  }
+}
+
 void SayStopped(bool anyStarted) {
   std::fputs(anyStarted ? "orva-convert: stopped\n" : "orva-convert: stopped before any conversion\n", stderr);
 }
@@ -86,6 +98,7 @@ int ConvertInTurn(FileMeasuring& files, JobList& jobs, const std::string& encode
   TerminalView view(jobs, stdout, isatty(STDOUT_FILENO) != 0);
   ConversionDriver driver(view, encoderPath);
   view.recordJobs(records, driver.state());
+  const auto hasResult = [&view](int row) { return view.hasResult(row); };
   driver.passSourceFacts(true);
   bool anyStarted = false;
   // Usually once: the first job converts while the other files are measured.
@@ -99,11 +112,13 @@ int ConvertInTurn(FileMeasuring& files, JobList& jobs, const std::string& encode
     anyStarted = anyStarted || started == kJobStarted;
     if (started == kJobStarted && !RunPaced(driver, view, [&] { return files.measureNext(); })) {
       std::fputs("\norva-convert: left; the encoder finishes its file on its own\n", stderr);
+      RecordJobsLeft(jobs, hasResult, records, kLeftConverting);
       return kExitJobsFailed;
     }
     if (started == kRunDeclined || !files.pending()) break;
   }
-  ReportRefusedFolder(jobs, [&view](int row) { return view.hasResult(row); });
+  ReportRefusedFolder(jobs, hasResult);
+  RecordJobsLeft(jobs, hasResult, records, kNotStarted);
   if (InterruptCount() > 0) SayStopped(anyStarted);
   return view.successCount() == jobs.count() ? kExitSuccess : kExitJobsFailed;
 }
@@ -120,12 +135,15 @@ int ConvertSideBySide(FileMeasuring& files, JobList& jobs, const std::string& en
   }
   const bool stayed = RunLanes(lanes, queue, files, terminal, jobs);
   terminal.flushResults();
+  const auto hasResult = [&terminal](int row) { return terminal.hasResult(row); };
   if (!stayed) {
     std::fputs("\norva-convert: left; the encoders finish their files on their own\n", stderr);
+    RecordJobsLeft(jobs, hasResult, records, kLeftConverting);
     return kExitJobsFailed;
   }
   if (InterruptCount() > 0) files.measureAll();  // says which files are left
-  ReportRefusedFolder(jobs, [&terminal](int row) { return terminal.hasResult(row); });
+  ReportRefusedFolder(jobs, hasResult);
+  RecordJobsLeft(jobs, hasResult, records, kNotStarted);
   if (InterruptCount() > 0) {
     SayStopped(std::any_of(lanes.begin(), lanes.end(), [](const auto& lane) { return lane->everStarted(); }));
   }
@@ -170,7 +188,9 @@ int ConvertFiles(const CliOptions& options, const std::string& programFolder) {
   }
   const std::string encoderPath = programFolder + "/cv.dat";
 
-  // A dry run writes no report.
+  // A dry run makes nothing and writes no report. The folder comes first:
+  // the report may be meant to lie in it.
+  if (!absolute.dryRun) PrepareOutputFolder(absolute.outputDir);
   ReportFile reportFile;
   std::string error;
   if (!absolute.dryRun && !absolute.reportPath.empty() && !reportFile.open(absolute.reportPath, error)) {
@@ -178,7 +198,6 @@ int ConvertFiles(const CliOptions& options, const std::string& programFolder) {
     return kExitUsage;
   }
   JobRecords records(reportFile.isOpen() ? &reportFile : nullptr);
-  if (!absolute.dryRun) PrepareOutputFolder(absolute.outputDir);
 
   JobList jobs;
   FileMeasuring files(absolute, jobs, programFolder + "/orva-probe", records);

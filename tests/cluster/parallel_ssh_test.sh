@@ -9,6 +9,7 @@
 set -u
 bin=$1
 here=$(cd "$(dirname "$0")" && pwd)
+PATH=$PATH:/usr/sbin:/sbin
 
 t=$(mktemp -d /tmp/orva-parallel.XXXXXX)
 stop_sshd() {
@@ -63,7 +64,7 @@ UsePAM no
 PermitRootLogin prohibit-password
 ForceCommand cd $t/home$h && exec /bin/sh -c "\$SSH_ORIGINAL_COMMAND"
 CONF
-  "$(command -v sshd || echo /usr/sbin/sshd)" -f "$t/sshd$h.conf" || exit 1
+  "$(command -v sshd)" -f "$t/sshd$h.conf" || exit 1
   printf 'Host host%s\n  HostName 127.0.0.1\n  Port %s\n' "$h" "${ports[$((h - 1))]}" >>"$t/ssh_config"
 done
 cat "$t/ssh_config.all" >>"$t/ssh_config"

@@ -7,6 +7,8 @@
 #   slurm_stop FOLDER    stops them by the pids in their pid files
 
 SLURM_HELPERS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The daemons live in sbin, which a plain user's PATH may lack.
+PATH=$PATH:/usr/sbin:/sbin
 
 # Stops the process named in a pid file, at last by SIGKILL.
 slurm_stop_pidfile() {

@@ -462,6 +462,28 @@ TEST_F(CliManyRunsTest, ReportsEveryFileAndTheSummaryNamesTheFailedOne) {
   EXPECT_EQ(program.run({"--summarize"}).status, 2);
 }
 
+TEST_F(CliManyRunsTest, AStoppedRunStillReportsEveryFile) {
+  setenv("ORVA_FAKE_ENCODER", "3 3 1 1", 1);  // all written, then waits for the quit command
+  const std::string report = out.file("stopped.jsonl");
+  ScratchFolder target;
+  const CliResult result = program.run(
+      {"--jobs", "1", "--report", report, "--output-dir", target.path(), clip(), clip("other.mp4")},
+      [&] { return ProcessMentions(target.file("clip.mp4")); });
+  EXPECT_EQ(result.status, 1);
+  // The second file was not measured yet ("interrupted") or not started:
+  // either way it has its line, in whichever order the two were written.
+  const std::vector<std::string> lines = reportLines(report);
+  ASSERT_EQ(lines.size(), 2u);
+  const bool firstIsClip = Contains(lines[0], "\"source\":\"" + clip() + "\",");
+  const std::string& other = lines[firstIsClip ? 1 : 0];
+  EXPECT_TRUE(Contains(lines[firstIsClip ? 0 : 1], "\"source\":\"" + clip() + "\",")) << lines[0] << lines[1];
+  EXPECT_TRUE(Contains(other, "\"source\":\"" + clip("other.mp4") + "\",\"output\":null,\"result\":\"failed\","))
+      << other;
+  EXPECT_TRUE(Contains(other, "\"reason\":\"not started: the run was stopped\"") ||
+              Contains(other, "\"reason\":\"interrupted\""))
+      << other;
+}
+
 TEST_F(CliManyRunsTest, SkipExistingConvertsOnlyWhatIsLeftAndNeverOverwrites) {
   setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
   ScratchFolder target;
