@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -615,6 +616,30 @@ TEST(CliEndToEndTest, ConvertsANameHoldingQuotesAndBackslashes) {
   const std::string output = into + R"(/say "hi" \"ü\" \.mp4)";
   EXPECT_EQ(result.out, "Success!  " + output + "\n");
   EXPECT_NEAR(MediaDuration(output), 2.0, 0.3);
+}
+
+// Two converters on two hosts write into one NFS folder, where the encoder
+// moves its file by link and unlink: both name the same free output, and
+// both files are kept, each converter printing the name its file got.
+TEST(CliEndToEndTest, TwoConvertersMovingByLinkIntoOneFolderKeepBothFiles) {
+  ScratchFolder media, out;
+  ASSERT_TRUE(MakeClip(media.file("a.avi"), 2));
+  fs::copy_file(media.file("a.avi"), media.file("a.mkv"));
+  ProgramFolder first(ORVA_ENCODER), second(ORVA_ENCODER);
+  setenv("ORVA_ENCODER_MOVE_BY_LINK", "1", 1);
+  CliResult other;
+  std::thread beside([&] { other = second.run({"--output-dir", out.path(), media.file("a.mkv")}); });
+  const CliResult result = first.run({"--output-dir", out.path(), media.file("a.avi")});
+  beside.join();
+  unsetenv("ORVA_ENCODER_MOVE_BY_LINK");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(other.status, 0) << other.err;
+  const std::set<std::string> printed{result.out, other.out};
+  EXPECT_EQ(printed, (std::set<std::string>{"Success!  " + out.file("a.mp4") + "\n",
+                                            "Success!  " + out.file("a(0).mp4") + "\n"}));
+  EXPECT_EQ(out.fileCount(), 2);  // no temporary name left
+  EXPECT_NEAR(MediaDuration(out.file("a.mp4")), 2.0, 0.3);
+  EXPECT_NEAR(MediaDuration(out.file("a(0).mp4")), 2.0, 0.3);
 }
 
 TEST(CliEndToEndTest, CtrlCEndsTheRealEncoderInAnOrderlyWay) {
