@@ -12,6 +12,8 @@
 #include "cli/file_measuring.h"
 #include "cli/interrupt.h"
 #include "cli/job_lanes.h"
+#include "cli/job_records.h"
+#include "cli/output_folder.h"
 #include "cli/paced_run.h"
 #include "cli/terminal_question.h"
 #include "cli/terminal_view.h"
@@ -24,13 +26,18 @@ namespace orva {
 
 namespace {
 
+constexpr char kNotStarted[] = "not started: the run was stopped";
+constexpr char kLeftConverting[] = "orva-convert left while it converted";
+
 void SayRunEnded(const JobItem& job) {
   std::fprintf(stderr, "orva-convert: run ended: %s\n", job.fail_reason);
 }
 
-// The output folder test and question of a real run, for a dry run.
-bool FolderAccepted(JobItem& job) {
+// The output folder test and question of a real run, for a dry run. The
+// real run makes a missing --output-dir; the dry run takes it as made.
+bool FolderAccepted(JobItem& job, bool outputDirMissing) {
   const std::string folder = OutputFolderFor(job);
+  if (outputDirMissing && job.out_dir[0] != '\0') return true;
   if (CheckWritableFolder(folder.c_str()) == 0) return true;
   ExplainFolderRefusal(job, folder);
   return AskIgnoreNotWritableOnTerminal(folder);
@@ -39,12 +46,14 @@ bool FolderAccepted(JobItem& job) {
 // Prints each job's command as the real run would build it: the same
 // folder question, and the names earlier commands would write count as
 // taken.
-int PrintCommands(FileMeasuring& files, JobList& jobs, const std::string& encoderPath) {
+int PrintCommands(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, const std::string& outputDir) {
+  const bool outputDirMissing = !outputDir.empty() && OutputFolderMissing(outputDir);
+  if (outputDirMissing) std::fprintf(stderr, "orva-convert: the run would make the output folder %s\n", outputDir.c_str());
   files.measureAll();
   int status = kExitSuccess;
   ReservedPaths written;
   for (JobItem* job = jobs.head; job != nullptr && InterruptCount() == 0; job = job->next) {
-    if (!FolderAccepted(*job)) {
+    if (!FolderAccepted(*job, outputDirMissing)) {
       SayRunEnded(*job);
       return kExitJobsFailed;
     }
@@ -71,14 +80,25 @@ void ReportRefusedFolder(const JobList& jobs, const std::function<bool(int)>& ha
   }
 }
 
+// Every measured job without a result still gets its report line: the
+// run ended before it (a refused folder, Ctrl+C) or left it converting.
+void RecordJobsLeft(const JobList& jobs, const std::function<bool(int)>& hasResult, JobRecords& records,
+                    const char* why) {
+  for (const JobItem* job = jobs.head; job != nullptr; job = job->next) {
+    if (!hasResult(job->index)) records.notConverted(job->path, job->fail_reason[0] != '\0' ? job->fail_reason : why);
+  }
+}
+
 void SayStopped(bool anyStarted) {
   std::fputs(anyStarted ? "orva-convert: stopped\n" : "orva-convert: stopped before any conversion\n", stderr);
 }
 
 // One job after the other.
-int ConvertInTurn(FileMeasuring& files, JobList& jobs, const std::string& encoderPath) {
+int ConvertInTurn(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, JobRecords& records) {
   TerminalView view(jobs, stdout, isatty(STDOUT_FILENO) != 0);
   ConversionDriver driver(view, encoderPath);
+  view.recordJobs(records, driver.state());
+  const auto hasResult = [&view](int row) { return view.hasResult(row); };
   driver.passSourceFacts(true);
   bool anyStarted = false;
   // Usually once: the first job converts while the other files are measured.
@@ -92,32 +112,38 @@ int ConvertInTurn(FileMeasuring& files, JobList& jobs, const std::string& encode
     anyStarted = anyStarted || started == kJobStarted;
     if (started == kJobStarted && !RunPaced(driver, view, [&] { return files.measureNext(); })) {
       std::fputs("\norva-convert: left; the encoder finishes its file on its own\n", stderr);
+      RecordJobsLeft(jobs, hasResult, records, kLeftConverting);
       return kExitJobsFailed;
     }
     if (started == kRunDeclined || !files.pending()) break;
   }
-  ReportRefusedFolder(jobs, [&view](int row) { return view.hasResult(row); });
+  ReportRefusedFolder(jobs, hasResult);
+  RecordJobsLeft(jobs, hasResult, records, kNotStarted);
   if (InterruptCount() > 0) SayStopped(anyStarted);
   return view.successCount() == jobs.count() ? kExitSuccess : kExitJobsFailed;
 }
 
 // `laneCount` jobs at once, each in a lane of its own.
-int ConvertSideBySide(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount) {
+int ConvertSideBySide(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount,
+                      JobRecords& records) {
   BatchTerminal terminal(jobs, stdout, isatty(STDOUT_FILENO) != 0);
   JobQueue queue(jobs);
   ReservedPaths outputsInUse;
   JobLanes lanes;
   for (int i = 0; i < laneCount; ++i) {
-    lanes.push_back(std::make_unique<JobLane>(terminal, jobs, queue, outputsInUse, encoderPath));
+    lanes.push_back(std::make_unique<JobLane>(terminal, jobs, queue, outputsInUse, encoderPath, records));
   }
   const bool stayed = RunLanes(lanes, queue, files, terminal, jobs);
   terminal.flushResults();
+  const auto hasResult = [&terminal](int row) { return terminal.hasResult(row); };
   if (!stayed) {
     std::fputs("\norva-convert: left; the encoders finish their files on their own\n", stderr);
+    RecordJobsLeft(jobs, hasResult, records, kLeftConverting);
     return kExitJobsFailed;
   }
   if (InterruptCount() > 0) files.measureAll();  // says which files are left
-  ReportRefusedFolder(jobs, [&terminal](int row) { return terminal.hasResult(row); });
+  ReportRefusedFolder(jobs, hasResult);
+  RecordJobsLeft(jobs, hasResult, records, kNotStarted);
   if (InterruptCount() > 0) {
     SayStopped(std::any_of(lanes.begin(), lanes.end(), [](const auto& lane) { return lane->everStarted(); }));
   }
@@ -131,9 +157,24 @@ int LaneCount(const CliOptions& options) {
   return std::max(1, std::min(wanted, static_cast<int>(options.files.size())));
 }
 
-int Convert(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount) {
-  return laneCount == 1 ? ConvertInTurn(files, jobs, encoderPath)
-                        : ConvertSideBySide(files, jobs, encoderPath, laneCount);
+int Convert(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount,
+            JobRecords& records) {
+  return laneCount == 1 ? ConvertInTurn(files, jobs, encoderPath, records)
+                        : ConvertSideBySide(files, jobs, encoderPath, laneCount, records);
+}
+
+// A missing --output-dir is made before anything converts; the terminal
+// says so. When it cannot be made, the folder test of the run says why.
+void PrepareOutputFolder(const std::string& folder) {
+  if (folder.empty()) return;
+  std::string error;
+  switch (MakeOutputFolder(folder, error)) {
+    case kFolderMade: std::fprintf(stderr, "orva-convert: made the output folder %s\n", folder.c_str()); break;
+    case kFolderNotMade:
+      std::fprintf(stderr, "orva-convert: cannot make the output folder %s: %s\n", folder.c_str(), error.c_str());
+      break;
+    default: break;
+  }
 }
 
 }  // namespace
@@ -147,12 +188,23 @@ int ConvertFiles(const CliOptions& options, const std::string& programFolder) {
   }
   const std::string encoderPath = programFolder + "/cv.dat";
 
+  // A dry run makes nothing and writes no report. The folder comes first:
+  // the report may be meant to lie in it.
+  if (!absolute.dryRun) PrepareOutputFolder(absolute.outputDir);
+  ReportFile reportFile;
+  std::string error;
+  if (!absolute.dryRun && !absolute.reportPath.empty() && !reportFile.open(absolute.reportPath, error)) {
+    std::fprintf(stderr, "orva-convert: %s\n", error.c_str());
+    return kExitUsage;
+  }
+  JobRecords records(reportFile.isOpen() ? &reportFile : nullptr);
+
   JobList jobs;
-  FileMeasuring files(absolute, jobs, programFolder + "/orva-probe");
-  const int status = absolute.dryRun ? PrintCommands(files, jobs, encoderPath)
-                                        : Convert(files, jobs, encoderPath, LaneCount(absolute));
+  FileMeasuring files(absolute, jobs, programFolder + "/orva-probe", records);
+  const int status = absolute.dryRun ? PrintCommands(files, jobs, encoderPath, absolute.outputDir)
+                                     : Convert(files, jobs, encoderPath, LaneCount(absolute), records);
   jobs.freeAll();
-  return files.skipped() == 0 ? status : kExitJobsFailed;
+  return files.skipped() == 0 && !records.writeFailed() ? status : kExitJobsFailed;
 }
 
 }  // namespace orva

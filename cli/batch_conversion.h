@@ -10,8 +10,10 @@
 namespace orva {
 
 // The exit status: kExitSuccess when every job ended "Success!" (or every
-// command could be built, for a dry run), kExitUsage for an output folder
-// whose path is too long, else kExitJobsFailed.
+// command could be built, for a dry run) and no file was skipped but for
+// an output that exists (--skip-existing), kExitUsage for an output folder
+// whose path is too long or a report that cannot be opened, else
+// kExitJobsFailed (also when a report line could not be written).
 int ConvertFiles(const CliOptions& options, const std::string& programFolder);
 
 }  // namespace orva

@@ -51,17 +51,44 @@ bool CheckTrimRange(const CliOptions& options, std::string& error) {
 }
 
 bool CheckMode(const CliOptions& options, std::string& error) {
+  if (options.mode == CliMode::Summarize) {
+    if (!options.files.empty()) return true;
+    error = "--summarize needs a report to read";
+    return false;
+  }
   if (options.mode != CliMode::Convert) {
     if (options.files.empty()) return true;
     error = std::string(options.mode == CliMode::ListProfiles ? "--list-profiles" : "--show-profile") +
             " converts nothing; files given: " + options.files.front();
     return false;
   }
-  if (options.files.empty()) {
+  if (options.files.empty() && options.filesFrom.empty()) {
     error = "no file to convert";
     return false;
   }
+  if (options.nulSeparated && options.filesFrom.empty()) {
+    error = "--null reads the list of --files-from, and none is given";
+    return false;
+  }
   return CheckTrimRange(options, error);
+}
+
+// The options that only switch something on.
+bool ReadFlag(const std::string& argument, CliOptions& options) {
+  if (argument == "--list-profiles") {
+    options.mode = CliMode::ListProfiles;
+  } else if (argument == "--summarize") {
+    options.mode = CliMode::Summarize;
+  } else if (argument == "--dry-run") {
+    options.dryRun = true;
+  } else if (argument == "--null") {
+    options.nulSeparated = true;
+  } else if (argument == "--skip-existing") {
+    options.skipExisting = true;
+  } else {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -87,14 +114,7 @@ bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
       options.mode = CliMode::Version;
       return true;
     }
-    if (argument == "--list-profiles") {
-      options.mode = CliMode::ListProfiles;
-      continue;
-    }
-    if (argument == "--dry-run") {
-      options.dryRun = true;
-      continue;
-    }
+    if (ReadFlag(argument, options)) continue;
 
     if (i + 1 >= arguments.size()) {
       error = argument + " needs a value";
@@ -111,6 +131,17 @@ bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
       if (argument == "--show-profile") options.mode = CliMode::ShowProfile;
     } else if (argument == "--output-dir") {
       options.outputDir = value;
+    } else if (argument == "--files-from") {
+      options.filesFrom = value;
+    } else if (argument == "--report") {
+      options.reportPath = value;
+    } else if (argument == "--shard") {
+      Shard shard;
+      if (!ParseShard(value, shard)) {
+        error = "--shard: \"" + value + "\" is not K/N with 1 <= K <= N";
+        return false;
+      }
+      options.shard = shard;
     } else if (argument == "--jobs") {
       if (!ParseId(value, options.jobs) || options.jobs < 1 || options.jobs > kMaxJobs) {
         error = "--jobs: \"" + value + "\" is not a number of jobs from 1 to " + std::to_string(kMaxJobs);
@@ -138,15 +169,23 @@ const char* CliUsage() {
          "  orva-convert --list-profiles\n"
          "  orva-convert --show-profile ID [CHOICES]\n"
          "  orva-convert [--profile ID] [--output-dir DIR] [--begin SECONDS] [--end SECONDS]\n"
-         "               [--jobs N] [CHOICES] [--dry-run] FILE...\n"
+         "               [--jobs N] [CHOICES] [--dry-run] [--skip-existing] [--report FILE]\n"
+         "               [--files-from LIST [--null]] [--shard K/N] [FILE...]\n"
+         "  orva-convert --summarize REPORT...\n"
          "CHOICES pick among the items the profile offers, by their text:\n"
          "  --extension, --video-codec, --size, --video-bitrate, --frame-rate, --aspect,\n"
          "  --audio-codec, --audio-bitrate, --sample-rate, --channels\n"
          "Without --profile the saved profile choice of the program folder is used.\n"
          "--jobs N converts N files at once; without it, as many as there are usable\n"
          "processors (never more than the files). --jobs 1 converts one after the other.\n"
+         "--files-from LIST adds the files of LIST (- for standard input), one a line,\n"
+         "or NUL-separated with --null. --shard K/N converts the K-th of N interleaved\n"
+         "shares of the sorted files; in a Slurm array task it is that task's share.\n"
+         "--report FILE appends a JSON line per file; --summarize totals such reports.\n"
+         "--skip-existing leaves files whose output already exists.\n"
          "  orva-convert --help | --version\n"
-         "Exit status: 0 every job succeeded, 1 a job failed or a file was skipped,\n"
+         "Exit status: 0 every job succeeded, 1 a job failed or a file could not be\n"
+         "converted (a file left by --skip-existing is no failure),\n"
          "2 usage error.\n"
          "See orva-convert(1) for the whole manual.\n";
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/profile_options.h"
+#include "cli/shard.h"
 
 namespace orva {
 
@@ -17,7 +18,7 @@ inline constexpr int kExitUsage = 2;
 // More encoders than this at once would only fight over the processors.
 inline constexpr int kMaxJobs = 64;
 
-enum class CliMode { Convert, ListProfiles, ShowProfile, Help, Version };
+enum class CliMode { Convert, ListProfiles, ShowProfile, Summarize, Help, Version };
 
 struct CliOptions {
   CliMode mode = CliMode::Convert;
@@ -28,7 +29,12 @@ struct CliOptions {
   std::vector<std::pair<ProfileOption, std::string>> choices;  // in typed order
   bool dryRun = false;
   int jobs = 0;  // --jobs: how many convert at once; 0: one per usable processor
-  std::vector<std::string> files;
+  std::string filesFrom;         // --files-from: a list of files, "-" for standard input
+  bool nulSeparated = false;     // --null: the list separates paths with NUL
+  std::optional<Shard> shard;    // --shard K/N
+  std::string reportPath;        // --report: a JSON line per file appended there
+  bool skipExisting = false;     // --skip-existing: no job for a file whose output exists
+  std::vector<std::string> files;  // the files to convert; the reports with --summarize
 };
 
 // Reads the arguments after the program name. False with `error` set on a

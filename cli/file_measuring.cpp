@@ -5,7 +5,9 @@
 #include <filesystem>
 
 #include "cli/interrupt.h"
+#include "engine/output_naming.h"
 #include "engine/process.h"
+#include "profiles/profile.h"
 
 namespace orva {
 
@@ -41,15 +43,21 @@ const char* ProbeFailureText(int result) {
 
 }  // namespace
 
-FileMeasuring::FileMeasuring(const CliOptions& options, JobList& jobs, const std::string& probePath)
-    : options_(options), jobs_(jobs), probe_(probePath), files_(options.files) {}
+FileMeasuring::FileMeasuring(const CliOptions& options, JobList& jobs, const std::string& probePath,
+                             JobRecords& records)
+    : options_(options), jobs_(jobs), records_(records), probe_(probePath), files_(options.files) {}
 
 bool FileMeasuring::measureNext() {
   if (!pending()) return false;
   const std::string& file = files_[next_++];
-  const char* reason = NotInterrupted() ? measure(Absolute(file)) : "interrupted";
-  if (reason != nullptr) {
+  const std::string path = Absolute(file);
+  std::string output;
+  if (NotInterrupted() && options_.skipExisting && outputExists(path, output)) {
+    std::fprintf(stderr, "orva-convert: %s: its output %s exists, skipped\n", file.c_str(), output.c_str());
+    records_.outputExists(path, output);
+  } else if (const char* reason = NotInterrupted() ? measure(path) : "interrupted") {
     std::fprintf(stderr, "orva-convert: %s: %s, skipped\n", file.c_str(), reason);
+    records_.notConverted(path, reason);
     ++skipped_;
   }
   if (!pending()) probe_.close();  // its memory goes back to the encoders
@@ -67,6 +75,16 @@ JobItem* FileMeasuring::measureUntilAJob() {
 void FileMeasuring::measureAll() {
   while (measureNext()) {
   }
+}
+
+bool FileMeasuring::outputExists(const std::string& path, std::string& output) const {
+  if (path.size() >= static_cast<std::size_t>(kJobPathCapacity)) return false;  // measuring says why
+  JobItem job{};
+  std::snprintf(job.path, sizeof job.path, "%s", path.c_str());
+  SplitJobPath(job);
+  std::snprintf(job.out_dir, sizeof job.out_dir, "%s", options_.outputDir.c_str());
+  output = OutputFolderFor(job) + job.name + ChosenExtension(*currentProfile);
+  return PlatformPathPresence(output.c_str()) == PathPresence::Present;
 }
 
 const char* FileMeasuring::measure(const std::string& path) {

@@ -8,6 +8,7 @@
 
 #include "app/job_item.h"
 #include "cli/cli_options.h"
+#include "cli/job_records.h"
 #include "engine/probe_session.h"
 
 namespace orva {
@@ -17,25 +18,34 @@ std::string Absolute(const std::string& path);
 
 class FileMeasuring {
  public:
-  FileMeasuring(const CliOptions& options, JobList& jobs, const std::string& probePath);
+  // Skipped files are recorded in `records`.
+  FileMeasuring(const CliOptions& options, JobList& jobs, const std::string& probePath, JobRecords& records);
 
   bool pending() const { return next_ < files_.size(); }
   // Measures the next file into a job with the command line's range and
-  // folder, or skips it with a message naming the reason. After Ctrl+C the
-  // files left are skipped unmeasured. False when no file was left.
+  // folder, or skips it with a message naming the reason. With
+  // --skip-existing a file whose output exists is left unmeasured. After
+  // Ctrl+C the files left are skipped unmeasured. False when no file was
+  // left.
   bool measureNext();
   // Measures until a job was added; that job, or nullptr when none was.
   JobItem* measureUntilAJob();
   void measureAll();
 
+  // Files that could not become jobs; files left because their output
+  // exists are not among them.
   int skipped() const { return skipped_; }
 
  private:
   // The reason a file cannot become a job, or nullptr when it did.
   const char* measure(const std::string& path);
+  // With --skip-existing: the output the profile names for `path` exists
+  // (its path in `output`).
+  bool outputExists(const std::string& path, std::string& output) const;
 
   const CliOptions& options_;
   JobList& jobs_;
+  JobRecords& records_;
   ProbeSession probe_;
   std::vector<std::string> files_;
   std::size_t next_ = 0;

@@ -16,8 +16,8 @@ JobItem* JobQueue::take() {
 }
 
 JobLane::JobLane(BatchTerminal& terminal, const JobList& jobs, JobQueue& queue, ReservedPaths& outputs,
-                 const std::string& encoderPath)
-    : terminal_(terminal), jobs_(jobs), queue_(queue), driver_(*this, encoderPath) {
+                 const std::string& encoderPath, JobRecords& records)
+    : terminal_(terminal), jobs_(jobs), queue_(queue), records_(records), driver_(*this, encoderPath) {
   driver_.takeJobsFrom([&queue] { return queue.take(); });
   driver_.shareOutputNames(outputs);
   driver_.passSourceFacts(true);
@@ -31,7 +31,10 @@ std::string JobLane::progressLine() const {
 }
 
 void JobLane::setRowStatus(int row, const std::string& text) {
-  if (IsResultText(text)) terminal_.addResult(row, text);
+  if (!IsResultText(text)) return;
+  const JobItem* job = jobs_.at(row);
+  if (job != nullptr && !terminal_.hasResult(row)) records_.ended(*job, text);
+  terminal_.addResult(row, text);
 }
 
 bool JobLane::askIgnoreNotWritable(const std::string& folder) {
@@ -41,6 +44,7 @@ bool JobLane::askIgnoreNotWritable(const std::string& folder) {
 }
 
 void JobLane::startTimers() {
+  if (driver_.state().currentJob != nullptr) records_.started(*driver_.state().currentJob);
   timersRunning_ = true;
   everStarted_ = true;
   summary_.clear();

@@ -10,6 +10,7 @@
 #include "app/job_item.h"
 #include "cli/batch_terminal.h"
 #include "cli/file_measuring.h"
+#include "cli/job_records.h"
 #include "engine/conversion_driver.h"
 #include "engine/conversion_view.h"
 #include "engine/output_naming.h"
@@ -36,8 +37,9 @@ class JobQueue {
 // One lane: a driver and the view it reports to.
 class JobLane : public ConversionView {
  public:
+  // Each job's start and result go into `records`.
   JobLane(BatchTerminal& terminal, const JobList& jobs, JobQueue& queue, ReservedPaths& outputs,
-          const std::string& encoderPath);
+          const std::string& encoderPath, JobRecords& records);
 
   ConversionDriver& driver() { return driver_; }
   const ConversionDriver& driver() const { return driver_; }
@@ -64,6 +66,7 @@ class JobLane : public ConversionView {
   BatchTerminal& terminal_;
   const JobList& jobs_;
   JobQueue& queue_;
+  JobRecords& records_;
   ConversionDriver driver_;
   std::string fileName_, summary_, elapsed_, remaining_;
   bool timersRunning_ = false;

@@ -1,6 +1,7 @@
 // orva-convert: converts media files with the profiles of the converter,
 // from the command line.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "cli/cli_options.h"
 #include "cli/interrupt.h"
 #include "cli/profile_listing.h"
+#include "cli/report_summary.h"
+#include "cli/run_files.h"
 #include "engine/process.h"
 #include "profiles/catalogue.h"
 
@@ -37,6 +40,15 @@ int main(int argc, char** argv) {
   if (options.mode == CliMode::Version) {
     std::printf("orva-convert (%s) %s\n", LoadString(kStrTitle), LoadString(kStrVersion));
     return kExitSuccess;
+  }
+
+  if (options.mode == CliMode::Summarize) return SummarizeReports(options.files, stdout, stderr);
+  if (options.mode == CliMode::Convert) {
+    std::string message;
+    const int chosen = ChooseRunFiles(options, [](const char* name) { return std::getenv(name); }, message);
+    if (!message.empty()) std::fprintf(stderr, "orva-convert: %s\n", message.c_str());
+    if (chosen == kNothingToConvert) return kExitSuccess;
+    if (chosen == kFilesUnusable) return kExitUsage;
   }
 
   SetUpCatalogue();

@@ -41,6 +41,7 @@ void TerminalView::setRowStatus(int row, const std::string& text) {
   if (job == nullptr) return;
   if (text == kStatusSuccess) ++successes_;
   resultRows_.insert(row);
+  if (records_ != nullptr) records_->ended(*job, text);
   clearProgressLine();
   std::fputs(ResultLines(*job, text).c_str(), out_);
   std::fflush(out_);
@@ -56,6 +57,7 @@ bool TerminalView::askIgnoreNotWritable(const std::string& folder) {
 }
 
 void TerminalView::startTimers() {
+  if (records_ != nullptr && running_->currentJob != nullptr) records_->started(*running_->currentJob);
   timersRunning_ = true;
   ++timerGeneration_;
   summary_.clear();

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/job_item.h"
+#include "cli/job_records.h"
+#include "engine/conversion_state.h"
 #include "engine/conversion_view.h"
 
 namespace orva {
@@ -40,6 +42,13 @@ class TerminalView : public ConversionView {
   // No preview player runs beside the command line.
   void stopPreview() override {}
 
+  // Each job's start and result go into `records`; `running` is the state
+  // of the driver this view shows.
+  void recordJobs(JobRecords& records, const ConversionState& running) {
+    records_ = &records;
+    running_ = &running;
+  }
+
   // Redraws the progress line from the texts the driver gave last.
   void showProgress();
 
@@ -62,6 +71,8 @@ class TerminalView : public ConversionView {
   int timerGeneration_ = 0;
   int successes_ = 0;
   std::set<int> resultRows_;
+  JobRecords* records_ = nullptr;
+  const ConversionState* running_ = nullptr;
 };
 
 }  // namespace orva

@@ -105,11 +105,18 @@ PathPresence PlatformPathPresence(const char* path);
 
 enum class MoveResult { Moved, Taken, Failed };
 
+// How a move without replacing is made. Best: the no-replace rename, and
+// where the file system refuses it (NFS, some user-space file systems) a
+// hard link to the new name, then the old name removed. LinkThenUnlink
+// takes that second way at once, so that it can be tried on any file
+// system.
+enum class MoveWay { Best, LinkThenUnlink };
+
 // Renames `from` to `to` only when nothing is at `to`, so that no file is
 // replaced (on a file system that offers neither a no-replace rename nor
 // hard links, a file made in the instant between look and rename still
 // could be). Taken when something is there.
-MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to);
+MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to, MoveWay way = MoveWay::Best);
 
 // This machine's name, "" when it has none.
 std::string PlatformHostName();

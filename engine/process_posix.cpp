@@ -270,18 +270,43 @@ PathPresence PlatformPathPresence(const char* path) {
   return errno == ENOENT ? PathPresence::Absent : PathPresence::Unknown;
 }
 
-MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to) {
-  if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return MoveResult::Moved;
-  if (errno == EEXIST) return MoveResult::Taken;
-  if (errno != EINVAL && errno != ENOSYS) return MoveResult::Failed;
-  // A file system without the no-replace rename: a hard link fails on an
-  // existing name just as well.
-  if (link(from, to) == 0) {
-    unlink(from);
-    return MoveResult::Moved;
+namespace {
+
+bool SameFile(const char* a, const char* b) {
+  struct stat first{}, second{};
+  return stat(a, &first) == 0 && stat(b, &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
+
+// A hard link fails on an existing name just as the no-replace rename does.
+// Over NFS a link whose reply was lost is sent again and answered "exists":
+// when the name holds our own file, the link was made. `unsupported` is set
+// when the file system has no hard links.
+MoveResult MoveByLink(const char* from, const char* to, bool& unsupported) {
+  unsupported = false;
+  if (link(from, to) != 0) {
+    const int error = errno;
+    if (!SameFile(from, to)) {
+      if (error == EEXIST) return MoveResult::Taken;
+      unsupported = error == EPERM || error == ENOTSUP || error == ENOSYS;
+      return MoveResult::Failed;
+    }
   }
-  if (errno == EEXIST) return MoveResult::Taken;
-  if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS) return MoveResult::Failed;
+  unlink(from);
+  return MoveResult::Moved;
+}
+
+}  // namespace
+
+MoveResult PlatformMoveWithoutReplacing(const char* from, const char* to, MoveWay way) {
+  if (way == MoveWay::Best) {
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return MoveResult::Moved;
+    if (errno == EEXIST) return MoveResult::Taken;
+    if (errno != EINVAL && errno != ENOSYS) return MoveResult::Failed;
+  }
+  bool unsupported = false;
+  const MoveResult linked = MoveByLink(from, to, unsupported);
+  if (!unsupported || way == MoveWay::LinkThenUnlink) return linked;
   // Neither (some user-space file systems): look, then rename. Only a file
   // made in the moment between the two can still be replaced.
   if (PlatformPathPresence(to) != PathPresence::Absent) return MoveResult::Taken;

@@ -7,7 +7,8 @@ set -e
 # with XWayland, a screen reader's bus), clang with its runtimes for the
 # fuzzers (g++ brings the sanitizers' own), the reference tools the
 # real-client tests read the converted files with, the translations, the
-# Debian package and its checks.
+# Debian package and its checks, the schedulers orva-convert is tested under
+# (Slurm with munge; GNU Parallel over ssh, which sends files with rsync).
 PACKAGES="
 cmake ninja-build g++ pkg-config ccache
 libgtest-dev
@@ -24,6 +25,7 @@ weston xwayland qt6-wayland
 at-spi2-core python3-pyatspi dbus-x11
 qt6-l10n-tools qt6-tools-dev
 dpkg-dev file lintian appstream desktop-file-utils
+slurm-wlm munge openssh-server openssh-client parallel rsync python3
 "
 
 missing=""

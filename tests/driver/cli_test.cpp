@@ -9,6 +9,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -150,10 +152,11 @@ TEST_F(CliTest, DryRunNamesOutputsAndRefusesFoldersLikeTheRealRun) {
   EXPECT_TRUE(Contains(names.out, "\"" + out.file("clip.mp4") + "\"\n")) << names.out;
   EXPECT_TRUE(Contains(names.out, "\"" + out.file("clip(0).mp4") + "\"\n")) << names.out;
 
-  const CliResult refused = program.run({"--dry-run", "--output-dir", out.file("missing"), clip()});
+  std::ofstream(out.file("plain")) << "a file, not a folder";
+  const CliResult refused = program.run({"--dry-run", "--output-dir", out.file("plain/sub"), clip()});
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.out, "");
-  EXPECT_TRUE(Contains(refused.err, "run ended: the output folder " + out.file("missing/") + " does not exist"))
+  EXPECT_TRUE(Contains(refused.err, "run ended: the output folder " + out.file("plain/sub/") + " does not exist"))
       << refused.err;
 }
 
@@ -192,14 +195,35 @@ TEST_F(CliTest, AFailedJobOrASkippedFileMakesTheStatusOne) {
   EXPECT_TRUE(Contains(skipped.out, "Success!  ")) << skipped.out;
 }
 
-TEST_F(CliTest, WithoutATerminalANotWritableFolderIsDeclined) {
-  const CliResult result = program.run({"--output-dir", out.file("missing"), clip()});
+TEST_F(CliTest, WithoutATerminalAFolderThatCannotBeMadeIsDeclined) {
+  std::ofstream(out.file("plain")) << "a file, not a folder";
+  const std::string folder = out.file("plain/sub");
+  const CliResult result = program.run({"--output-dir", folder, clip()});
   EXPECT_EQ(result.status, 1);
-  EXPECT_TRUE(Contains(result.err, "Error: given path is not writable, ignore the error\n" + out.file("missing/")))
+  EXPECT_TRUE(Contains(result.err, "cannot make the output folder " + folder + ": ")) << result.err;
+  EXPECT_TRUE(Contains(result.err, "Error: given path is not writable, ignore the error\n" + folder + "/"))
       << result.err;
-  EXPECT_TRUE(Contains(result.err, "run ended: the output folder " + out.file("missing/") + " does not exist"))
-      << result.err;
+  EXPECT_TRUE(Contains(result.err, "run ended: the output folder " + folder + "/ does not exist")) << result.err;
   EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliTest, AMissingOutputFolderIsMadeAndTheTerminalSaysSo) {
+  setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
+  const std::string folder = out.file("new/deeper");
+  const CliResult dry = program.run({"--dry-run", "--output-dir", folder, clip()});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_TRUE(Contains(dry.err, "the run would make the output folder " + folder + "\n")) << dry.err;
+  EXPECT_TRUE(Contains(dry.out, "\"" + folder + "/clip.mp4\"")) << dry.out;
+  EXPECT_FALSE(fs::exists(out.file("new")));
+
+  const CliResult made = program.run({"--output-dir", folder, clip()});
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_TRUE(Contains(made.err, "made the output folder " + folder + "\n")) << made.err;
+  EXPECT_EQ(made.out, "Success!  " + folder + "/clip.mp4\n");
+
+  const CliResult again = program.run({"--output-dir", folder, clip("other.mp4")});
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_FALSE(Contains(again.err, "made the output folder")) << again.err;
 }
 
 TEST_F(CliTest, SkippedFilesAndFatalJobsSayWhy) {
@@ -329,6 +353,163 @@ TEST_F(CliSideBySideTest, OneJobAtATimePrintsWhatItAlwaysPrinted) {
                                 "Success!  " + again.file("other.mp4") + "\n");
 }
 
+// A batch spread over many runs: lists of files, shares, reports, re-runs.
+class CliManyRunsTest : public CliSideBySideTest {
+ protected:
+  std::vector<std::string> reportLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+};
+
+TEST_F(CliManyRunsTest, ConvertsTheFilesOfAListOfLinesOrOfNulSeparatedPaths) {
+  setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
+  std::ofstream(out.file("list.txt")) << clip() << "\n\n" << clip("other.mp4") << "\n";
+  ScratchFolder target;
+  const CliResult lines = program.run({"--files-from", out.file("list.txt"), "--output-dir", target.path()});
+  EXPECT_EQ(lines.status, 0) << lines.err;
+  EXPECT_EQ(lines.out, "Success!  " + target.file("clip.mp4") + "\nSuccess!  " + target.file("other.mp4") + "\n");
+
+  // find -print0 | orva-convert --files-from - --null: a name may hold a line break.
+  ScratchFolder odd, again;
+  const std::string broken = odd.file("two\nlines.mp4");
+  fs::copy_file(clip(), broken);
+  std::ofstream(out.file("list0")) << broken << '\0' << clip() << '\0';
+  const CliResult nul =
+      program.runWithInput(out.file("list0"), {"--files-from", "-", "--null", "--output-dir", again.path()});
+  EXPECT_EQ(nul.status, 0) << nul.err;
+  EXPECT_TRUE(fs::exists(again.file("two\nlines.mp4")));
+  EXPECT_TRUE(fs::exists(again.file("clip.mp4")));
+
+  const CliResult unread = program.run({"--files-from", out.file("absent.txt")});
+  EXPECT_EQ(unread.status, 2);
+  EXPECT_TRUE(Contains(unread.err, "absent.txt")) << unread.err;
+  const CliResult stray = program.run({"--null", clip()});
+  EXPECT_EQ(stray.status, 2);
+}
+
+TEST_F(CliManyRunsTest, EachRunConvertsItsShareAndAnEmptyShareEndsWell) {
+  setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
+  ScratchFolder sources, target;
+  std::ofstream list(out.file("list.txt"));
+  for (const char* name : {"e.mp4", "a.mp4", "d.mp4", "b.mp4", "c.mp4"}) {
+    fs::copy_file(clip(), sources.file(name));
+    list << sources.file(name) << "\n";
+  }
+  list.close();
+  const CliResult second = program.run({"--shard", "2/3", "--files-from", out.file("list.txt"), "--output-dir", target.path()});
+  EXPECT_EQ(second.status, 0) << second.err;
+  // Sorted a b c d e: the second of three shares is b and e.
+  EXPECT_EQ(second.out, "Success!  " + target.file("b.mp4") + "\nSuccess!  " + target.file("e.mp4") + "\n");
+  EXPECT_TRUE(Contains(second.err, "share 2/3: 2 of 5 files listed")) << second.err;
+
+  // A Slurm array task takes its share without arithmetic: id 2 of 0-3 is 3/4.
+  setenv("SLURM_ARRAY_TASK_ID", "2", 1);
+  setenv("SLURM_ARRAY_TASK_MIN", "0", 1);
+  setenv("SLURM_ARRAY_TASK_COUNT", "4", 1);
+  ScratchFolder byTask;
+  const CliResult task = program.run({"--files-from", out.file("list.txt"), "--output-dir", byTask.path()});
+  EXPECT_EQ(task.status, 0) << task.err;
+  EXPECT_EQ(task.out, "Success!  " + byTask.file("c.mp4") + "\n");
+
+  setenv("SLURM_ARRAY_TASK_COUNT", "9", 1);  // more tasks than files
+  setenv("SLURM_ARRAY_TASK_ID", "7", 1);
+  const CliResult empty = program.run({"--files-from", out.file("list.txt"), "--output-dir", byTask.path()});
+  EXPECT_EQ(empty.status, 0) << empty.err;
+  EXPECT_EQ(empty.out, "");
+  EXPECT_TRUE(Contains(empty.err, "share 8/9 of 5 files listed is empty; nothing to convert")) << empty.err;
+
+  setenv("SLURM_ARRAY_TASK_MAX", "20", 1);  // --array=0,5,20: no plain range
+  setenv("SLURM_ARRAY_TASK_COUNT", "3", 1);
+  const CliResult unclear = program.run({"--files-from", out.file("list.txt"), "--output-dir", byTask.path()});
+  EXPECT_EQ(unclear.status, 2);
+  EXPECT_TRUE(Contains(unclear.err, "give --shard K/N")) << unclear.err;
+  for (const char* name : {"SLURM_ARRAY_TASK_ID", "SLURM_ARRAY_TASK_MIN", "SLURM_ARRAY_TASK_COUNT", "SLURM_ARRAY_TASK_MAX"}) {
+    unsetenv(name);
+  }
+}
+
+TEST_F(CliManyRunsTest, ReportsEveryFileAndTheSummaryNamesTheFailedOne) {
+  setenv("ORVA_FAKE_ENCODER_clip_mp4", "1 1 5", 1);  // a third of the clip
+  setenv("ORVA_FAKE_ENCODER_other_mp4", "3 1 5", 1);
+  const std::string report = out.file("run.jsonl");
+  ScratchFolder target;
+  const CliResult run = program.run({"--jobs", "2", "--report", report, "--output-dir", target.path(), clip(),
+                                     clip("notes.txt"), clip("other.mp4")});
+  EXPECT_EQ(run.status, 1);
+  const std::vector<std::string> lines = reportLines(report);
+  ASSERT_EQ(lines.size(), 3u);
+  std::map<std::string, std::string> resultOf;
+  for (const std::string& line : lines) {
+    const auto source = line.find("\"source\":\"") + 10;
+    resultOf[line.substr(source, line.find('"', source) - source)] = line;
+  }
+  EXPECT_TRUE(Contains(resultOf[clip()], "\"output\":\"" + target.file("clip.mp4") + "\",\"result\":\"failed\","
+                                         "\"reason\":\"the encoder wrote only 33% of the range\""))
+      << resultOf[clip()];
+  EXPECT_TRUE(Contains(resultOf[clip("notes.txt")], "\"output\":null,\"result\":\"failed\",\"reason\":\"cannot be measured\""))
+      << resultOf[clip("notes.txt")];
+  const std::string& success = resultOf[clip("other.mp4")];
+  EXPECT_TRUE(Contains(success, "\"result\":\"succeeded\",\"reason\":\"\"")) << success;
+  EXPECT_TRUE(Contains(success, "\"bytes\":" + std::to_string(fs::file_size(target.file("other.mp4"))) + ",")) << success;
+  EXPECT_TRUE(Contains(success, "\"host\":\"")) << success;
+
+  const CliResult summary = program.run({"--summarize", report});
+  EXPECT_EQ(summary.status, 1);
+  EXPECT_TRUE(summary.out.starts_with("3 files: 1 succeeded, 2 failed, 0 skipped\n")) << summary.out;
+  EXPECT_TRUE(Contains(summary.out, "failed    " + clip() + " (")) << summary.out;
+  EXPECT_EQ(program.run({"--summarize"}).status, 2);
+}
+
+TEST_F(CliManyRunsTest, AStoppedRunStillReportsEveryFile) {
+  setenv("ORVA_FAKE_ENCODER", "3 3 1 1", 1);  // all written, then waits for the quit command
+  const std::string report = out.file("stopped.jsonl");
+  ScratchFolder target;
+  const CliResult result = program.run(
+      {"--jobs", "1", "--report", report, "--output-dir", target.path(), clip(), clip("other.mp4")},
+      [&] { return ProcessMentions(target.file("clip.mp4")); });
+  EXPECT_EQ(result.status, 1);
+  // The second file was not measured yet ("interrupted") or not started:
+  // either way it has its line, in whichever order the two were written.
+  const std::vector<std::string> lines = reportLines(report);
+  ASSERT_EQ(lines.size(), 2u);
+  const bool firstIsClip = Contains(lines[0], "\"source\":\"" + clip() + "\",");
+  const std::string& other = lines[firstIsClip ? 1 : 0];
+  EXPECT_TRUE(Contains(lines[firstIsClip ? 0 : 1], "\"source\":\"" + clip() + "\",")) << lines[0] << lines[1];
+  EXPECT_TRUE(Contains(other, "\"source\":\"" + clip("other.mp4") + "\",\"output\":null,\"result\":\"failed\","))
+      << other;
+  EXPECT_TRUE(Contains(other, "\"reason\":\"not started: the run was stopped\"") ||
+              Contains(other, "\"reason\":\"interrupted\""))
+      << other;
+}
+
+TEST_F(CliManyRunsTest, SkipExistingConvertsOnlyWhatIsLeftAndNeverOverwrites) {
+  setenv("ORVA_FAKE_ENCODER", "3 1 5", 1);
+  ScratchFolder target;
+  std::ofstream(target.file("clip.mp4")) << "done before";
+  const std::string report = out.file("rerun.jsonl");
+  const CliResult rerun = program.run({"--skip-existing", "--report", report, "--output-dir", target.path(), clip(),
+                                       clip("other.mp4")});
+  EXPECT_EQ(rerun.status, 0) << rerun.err;
+  EXPECT_EQ(rerun.out, "Success!  " + target.file("other.mp4") + "\n");
+  EXPECT_TRUE(Contains(rerun.err, "clip.mp4: its output " + target.file("clip.mp4") + " exists, skipped")) << rerun.err;
+  EXPECT_EQ(ReadFile(target.file("clip.mp4")), "done before");
+  EXPECT_FALSE(fs::exists(target.file("clip(0).mp4")));
+  const std::vector<std::string> lines = reportLines(report);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_TRUE(Contains(lines[0], "\"output\":\"" + target.file("clip.mp4") +
+                                     "\",\"result\":\"skipped\",\"reason\":\"the output exists\",\"seconds\":0.00,\"bytes\":11,"))
+      << lines[0];
+
+  const CliResult nothingLeft =
+      program.run({"--skip-existing", "--output-dir", target.path(), clip(), clip("other.mp4")});
+  EXPECT_EQ(nothingLeft.status, 0) << nothingLeft.err;
+  EXPECT_EQ(nothingLeft.out, "");
+  EXPECT_EQ(target.fileCount(), 2);
+}
+
 TEST_F(CliTest, RefusesANumberOfJobsItCannotRun) {
   for (const char* jobs : {"0", "-1", "two", "65"}) {
     const CliResult result = program.run({"--jobs", jobs, clip()});
@@ -435,6 +616,33 @@ TEST(CliEndToEndTest, ConvertsANameHoldingQuotesAndBackslashes) {
   const std::string output = into + R"(/say "hi" \"ü\" \.mp4)";
   EXPECT_EQ(result.out, "Success!  " + output + "\n");
   EXPECT_NEAR(MediaDuration(output), 2.0, 0.3);
+}
+
+// Two converters on two hosts write into one NFS folder, where the encoder
+// moves its file by link and unlink: both name the same free output, and
+// both files are kept, each converter printing the name its file got.
+TEST(CliEndToEndTest, TwoConvertersMovingByLinkIntoOneFolderKeepBothFiles) {
+  ScratchFolder media, out;
+  ASSERT_TRUE(MakeClip(media.file("a.avi"), 2));
+  fs::copy_file(media.file("a.avi"), media.file("a.mkv"));
+  ProgramFolder first(ORVA_ENCODER), second(ORVA_ENCODER);
+  setenv("ORVA_ENCODER_MOVE_BY_LINK", "1", 1);
+  // The second converter runs from a process of its own, so the test
+  // needs no thread.
+  const pid_t beside = fork();
+  if (beside == 0) _exit(second.run({"--output-dir", out.path(), media.file("a.mkv")}).status);
+  const CliResult result = first.run({"--output-dir", out.path(), media.file("a.avi")});
+  int besideStatus = 0;
+  ASSERT_EQ(waitpid(beside, &besideStatus, 0), beside);
+  unsetenv("ORVA_ENCODER_MOVE_BY_LINK");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(WIFEXITED(besideStatus) && WEXITSTATUS(besideStatus) == 0) << ReadFile(second.file("stderr.txt"));
+  const std::set<std::string> printed{result.out, ReadFile(second.file("stdout.txt"))};
+  EXPECT_EQ(printed, (std::set<std::string>{"Success!  " + out.file("a.mp4") + "\n",
+                                            "Success!  " + out.file("a(0).mp4") + "\n"}));
+  EXPECT_EQ(out.fileCount(), 2);  // no temporary name left
+  EXPECT_NEAR(MediaDuration(out.file("a.mp4")), 2.0, 0.3);
+  EXPECT_NEAR(MediaDuration(out.file("a(0).mp4")), 2.0, 0.3);
 }
 
 TEST(CliEndToEndTest, CtrlCEndsTheRealEncoderInAnOrderlyWay) {

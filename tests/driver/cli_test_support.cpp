@@ -38,6 +38,15 @@ std::string ReadAll(const std::string& path) {
 
 CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
                              const std::function<bool()>& interruptWhen, int signalNumber) const {
+  return start("/dev/null", arguments, interruptWhen, signalNumber);
+}
+
+CliResult ProgramFolder::runWithInput(const std::string& inputPath, const std::vector<std::string>& arguments) const {
+  return start(inputPath, arguments, {}, SIGINT);
+}
+
+CliResult ProgramFolder::start(const std::string& inputPath, const std::vector<std::string>& arguments,
+                               const std::function<bool()>& interruptWhen, int signalNumber) const {
   const std::string program = file("orva-convert");
   const std::string outPath = file("stdout.txt");
   const std::string errPath = file("stderr.txt");
@@ -48,7 +57,7 @@ CliResult ProgramFolder::run(const std::vector<std::string>& arguments,
   const pid_t pid = fork();
   if (pid == 0) {
     setpgid(0, 0);  // a group of its own, like a job of a shell
-    if (freopen("/dev/null", "r", stdin) == nullptr || freopen(outPath.c_str(), "w", stdout) == nullptr ||
+    if (freopen(inputPath.c_str(), "r", stdin) == nullptr || freopen(outPath.c_str(), "w", stdout) == nullptr ||
         freopen(errPath.c_str(), "w", stderr) == nullptr) {
       _exit(127);
     }

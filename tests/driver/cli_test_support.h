@@ -36,8 +36,13 @@ class ProgramFolder {
   // builds start and measure much later.
   CliResult run(const std::vector<std::string>& arguments,
                 const std::function<bool()>& interruptWhen = {}, int signalNumber = SIGINT) const;
+  // The same with standard input read from the file at `inputPath`.
+  CliResult runWithInput(const std::string& inputPath, const std::vector<std::string>& arguments) const;
 
  private:
+  CliResult start(const std::string& inputPath, const std::vector<std::string>& arguments,
+                  const std::function<bool()>& interruptWhen, int signalNumber) const;
+
   ScratchFolder scratch_;
 };
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <thread>
 
 #include "running_processes.h"
@@ -231,6 +232,32 @@ TEST(EncoderProgramTest, TerminationWhileFinishingLeavesNoPartialFile) {
     EXPECT_EQ(code, 128 + SIGTERM);
     EXPECT_EQ(folder.fileCount(), 0);
   }
+}
+
+// Two hosts on an NFS folder, where the no-replace rename is refused and
+// the move goes by link and unlink: two encoders that finish one name at
+// once keep both files, under the name and the next free one.
+TEST(EncoderProgramTest, TwoEncodersMovingByLinkIntoOneNameKeepBothFiles) {
+  TempFolder folder;
+  const std::string output = folder.file("same.mp4");
+  setenv("ORVA_ENCODER_MOVE_BY_LINK", "1", 1);
+  ChildResult first, second;
+  std::thread other([&] { second = RunChild(Mpeg4Command(SharedClip(), output)); });
+  first = RunChild(Mpeg4Command(SharedClip(), output));
+  other.join();
+  unsetenv("ORVA_ENCODER_MOVE_BY_LINK");
+  ASSERT_EQ(first.exitCode, 0) << first.output;
+  ASSERT_EQ(second.exitCode, 0) << second.output;
+  const std::string firstPath = WrittenPath(first.output, output);
+  const std::string secondPath = WrittenPath(second.output, output);
+  EXPECT_NE(firstPath, secondPath);
+  std::set<std::string> written{firstPath, secondPath};
+  EXPECT_EQ(written, (std::set<std::string>{output, folder.file("same(0).mp4")}));
+  for (const std::string& path : written) {
+    EXPECT_NEAR(ProbeMedia(path).duration, 2.0, 0.5) << path;
+    EXPECT_EQ(fs::hard_link_count(path), 1u) << path;
+  }
+  EXPECT_EQ(folder.fileCount(), 2);  // no temporary name left
 }
 
 }  // namespace

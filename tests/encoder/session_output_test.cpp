@@ -94,5 +94,50 @@ TEST(TemporaryOutputTest, TheMoveIntoPlaceNeverReplacesAFile) {
   EXPECT_FALSE(CommitTemporary(folder.file("gone.mp4"), folder.file("x.mp4"), written));
 }
 
+// The way a shared NFS folder needs: a hard link under the new name, then
+// the temporary name removed. It must keep every file the rename keeps.
+TEST(TemporaryOutputTest, TheLinkMoveNeverReplacesAFileEither) {
+  test::TempFolder folder;
+  const std::string output = folder.file("clip.mp4");
+  std::ofstream(output) << "the user's";
+  const std::string temporary = TemporaryPathFor(output, getpid());
+  std::ofstream(temporary) << "new";
+  MoveFinishedFilesBy(MoveWay::LinkThenUnlink);
+  std::string written;
+  const bool committed = CommitTemporary(temporary, output, written);
+  MoveFinishedFilesBy(MoveWay::Best);
+  ASSERT_TRUE(committed);
+  EXPECT_EQ(written, folder.file("clip(0).mp4"));
+  EXPECT_EQ(Content(output), "the user's");
+  EXPECT_EQ(Content(written), "new");
+  EXPECT_FALSE(fs::exists(temporary));
+  EXPECT_EQ(fs::hard_link_count(written), 1u);
+
+  EXPECT_EQ(PlatformMoveWithoutReplacing(folder.file("gone.mp4").c_str(), folder.file("x.mp4").c_str(),
+                                         MoveWay::LinkThenUnlink),
+            MoveResult::Failed);
+  EXPECT_FALSE(fs::exists(folder.file("x.mp4")));
+}
+
+// Over NFS a link whose answer was lost is sent again and answered "the
+// name exists": when that name is our own file, the move was made, and no
+// second name may be taken for it.
+TEST(TemporaryOutputTest, ALinkAnsweredExistsButMadeCountsAsMoved) {
+  test::TempFolder folder;
+  const std::string temporary = folder.file(".clip.part-here-1.mp4");
+  const std::string output = folder.file("clip.mp4");
+  std::ofstream(temporary) << "new";
+  fs::create_hard_link(temporary, output);  // the first, lost answer
+  EXPECT_EQ(PlatformMoveWithoutReplacing(temporary.c_str(), output.c_str(), MoveWay::LinkThenUnlink),
+            MoveResult::Moved);
+  EXPECT_FALSE(fs::exists(temporary));
+  EXPECT_EQ(Content(output), "new");
+
+  std::ofstream(temporary) << "newer";  // another file under that name: taken
+  EXPECT_EQ(PlatformMoveWithoutReplacing(temporary.c_str(), output.c_str(), MoveWay::LinkThenUnlink),
+            MoveResult::Taken);
+  EXPECT_EQ(Content(temporary), "newer");
+}
+
 }  // namespace
 }  // namespace orva::encoder

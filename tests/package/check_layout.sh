@@ -30,7 +30,8 @@ for file in usr/share/applications/orva-video-converter.desktop \
     usr/share/icons/hicolor/scalable/apps/orva-video-converter.svg \
     usr/share/metainfo/org.orva.VideoConverter.metainfo.xml \
     usr/share/doc/orva-video-converter/copyright \
-    usr/share/doc/orva-video-converter/changelog.gz; do
+    usr/share/doc/orva-video-converter/changelog.gz \
+    usr/share/doc/orva-video-converter/examples/convert-array.sbatch; do
   [ -s "$root/$file" ] || fail "$file missing"
 done
 # Nothing else: every file lies in one of the places above.

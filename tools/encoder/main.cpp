@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "tools/encoder/encode_session.h"
 #include "tools/encoder/source_facts.h"
 #include "tools/encoder/stop_signals.h"
+#include "tools/encoder/temporary_output.h"
 
 namespace {
 
@@ -18,11 +20,20 @@ int Refuse(const std::string& reason, int code) {
   return code;
 }
 
+// Test hook: ORVA_ENCODER_MOVE_BY_LINK=1 moves the finished file the way
+// NFS needs (link, then unlink) on any file system, so that tests can try
+// it where the no-replace rename works.
+void ChooseMoveWay() {
+  const char* forced = std::getenv("ORVA_ENCODER_MOVE_BY_LINK");
+  if (forced != nullptr && std::string(forced) == "1") orva::encoder::MoveFinishedFilesBy(orva::MoveWay::LinkThenUnlink);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace orva::encoder;
   WatchStopSignals();
+  ChooseMoveWay();
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   EncodeRequest request;
   std::string error;

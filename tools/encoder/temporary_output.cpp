@@ -61,6 +61,8 @@ long OwnerOf(const std::string& fileName, const PathParts& output) {
 // system that answers strangely from holding the encoder for ever.
 constexpr int kMaxCounter = 100000;
 
+MoveWay moveWay = MoveWay::Best;
+
 }  // namespace
 
 std::string TemporaryPathFor(const std::string& outputPath, long processId) {
@@ -89,7 +91,7 @@ bool CommitTemporary(const std::string& temporaryPath, const std::string& output
   const PathParts parts = SplitOutput(outputPath);
   writtenPath = outputPath;
   for (int n = 0; n <= kMaxCounter; ++n) {
-    switch (PlatformMoveWithoutReplacing(temporaryPath.c_str(), writtenPath.c_str())) {
+    switch (PlatformMoveWithoutReplacing(temporaryPath.c_str(), writtenPath.c_str(), moveWay)) {
       case MoveResult::Moved: return true;
       case MoveResult::Failed: return false;
       case MoveResult::Taken: break;
@@ -98,6 +100,8 @@ bool CommitTemporary(const std::string& temporaryPath, const std::string& output
   }
   return false;
 }
+
+void MoveFinishedFilesBy(MoveWay way) { moveWay = way; }
 
 void DiscardTemporary(const std::string& temporaryPath) {
   std::remove(temporaryPath.c_str());

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/process.h"
+
 namespace orva::encoder {
 
 // "<folder>/.<name>.part-<host>-<pid><ext>": the extension stays last so
@@ -22,6 +24,9 @@ int RemoveStaleTemporaries(const std::string& outputPath);
 // used. `writtenPath` gets the path used; false when the move failed.
 bool CommitTemporary(const std::string& temporaryPath, const std::string& outputPath,
                      std::string& writtenPath);
+
+// How CommitTemporary moves files from now on (the best way unless told).
+void MoveFinishedFilesBy(MoveWay way);
 
 // Removes the temporary file if there is one.
 void DiscardTemporary(const std::string& temporaryPath);
