@@ -259,8 +259,6 @@ bool HoldsMore(const SourceContents& contents) {
   return audio > 1;
 }
 
-std::string ContainerName(ContainerKind container) { return CarryingOf(container).name; }
-
 KeepPlan PlanKeeping(const KeepRules& rules, const SourceContents& contents, ContainerKind container) {
   const Carrying carrying = CarryingOf(container);
   KeepPlan plan;

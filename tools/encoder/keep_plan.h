@@ -62,7 +62,4 @@ bool HoldsMore(const SourceContents& contents);
 
 KeepPlan PlanKeeping(const KeepRules& rules, const SourceContents& contents, ContainerKind container);
 
-// The container's name in a note ("AVI").
-std::string ContainerName(ContainerKind container);
-
 }  // namespace orva::encoder

@@ -130,6 +130,7 @@ std::string EscapedMetadata(const std::string& value) {
 }
 
 bool PrepareSideFiles(const SideWork& side, std::string& error) {
+  if (side.empty()) return true;
   const bool made = (side.coverFile.empty() || ExtractCover(side, error)) &&
                     (side.metadataFile.empty() || WriteComments(side, error)) &&
                     (side.subtitleFile.empty() || CutSubtitles(side, error));
