@@ -133,6 +133,10 @@ TEST(EstimateOutputSize, EveryAudioTrackWrittenCounts) {
   profile.category = &general;
   EstimateOutputSize(job);
   EXPECT_NEAR(job.est_size_mb, 60 * (640000 + 3 * 128000) / 8388608.0, 0.001);
+  profile.extensions = ".rmvb\0";  // RealMedia holds one track
+  EstimateOutputSize(job);
+  EXPECT_NEAR(job.est_size_mb, 60 * 768000 / 8388608.0, 0.001);
+  profile.extensions = ".mkv\0";
   job.audio_streams = 0;  // a silent source still counts the profile's audio
   EstimateOutputSize(job);
   EXPECT_NEAR(job.est_size_mb, 60 * 768000 / 8388608.0, 0.001);
