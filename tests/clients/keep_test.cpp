@@ -200,6 +200,13 @@ TEST_F(KeepTest, ARangeKeepsTheChaptersAndCuesInsideItAtTheirShiftedTimes) {
   EXPECT_NEAR(after[0].first, before[1].first - 2, 0.04);
 }
 
+TEST_F(KeepTest, ARangeWithoutACueKeepsAnEmptySubtitleTrack) {
+  const Converted cut = convert(Film(), 11106, "film.mp4", {"--begin", "5.7", "--end", "6"});
+  EXPECT_EQ(cut.result.out, success(cut.path));
+  EXPECT_TRUE(Holds(Said("ffprobe -v error -show_entries stream=codec_name -of csv=p=0 " + Quoted(cut.path)), "mov_text"));
+  EXPECT_TRUE(Cues(cut.path).empty());
+}
+
 TEST_F(KeepTest, AnMp3SongGetsItsCoverAndTagsAsId3v23) {
   const Converted mp3 = convert(Song(), 11400, "song.mp3");
   EXPECT_EQ(mp3.result.out, success(mp3.path));

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "engine/command_line.h"
+#include "engine/number_text.h"
 #include "engine/child_output.h"
 #include "tools/encoder/ffmpeg_command.h"
 
@@ -86,13 +87,19 @@ bool WriteComments(const SideWork& side, std::string& error) {
   return static_cast<bool>(out);
 }
 
+// A Matroska file without a single block cannot be read back, and a range
+// may hold no cue: a second of silence after the range's start keeps the
+// file readable. The subtitle streams come first, so they are streams 0..n-1.
 bool CutSubtitles(const SideWork& side, std::string& error) {
-  std::string line = Command({"-v", "error", "-i", side.source});
+  const std::string silence = FixedText(ReadDecimal(side.seek.c_str()) + 1, 6);
+  std::string line = Command({"-v", "error", "-i", side.source, "-f", "lavfi", "-t", silence, "-i",
+                              "anullsrc=r=8000:cl=mono"});
   for (const SourceStream& stream : side.subtitles) line += " -map 0:" + std::to_string(stream.index);
+  line += " -map 1:0";
   // An output seek drops the cues before the range and starts the rest at 0.
   line += " -ss " + QuoteArgument(side.seek);
   if (!side.length.empty()) line += " -t " + QuoteArgument(side.length);
-  line += " -c:s copy";
+  line += " -c:s copy -c:a pcm_s16le";
   for (std::size_t i = 0; i < side.subtitles.size(); ++i) {
     if (side.subtitles[i].codec == "mov_text") line += " -c:s:" + std::to_string(i) + " srt";
   }
