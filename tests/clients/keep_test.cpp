@@ -263,6 +263,19 @@ TEST_F(KeepTest, CoverArtInAVideoProfileIsNeverASecondPicture) {
   EXPECT_EQ(Said("mediainfo " + Quoted("--Inform=General;%Cover%|%VideoCount%") + " " + Quoted(mp4.path)), "Yes|1\n");
 }
 
+TEST_F(KeepTest, TheEncoderWithoutFactsReadsTheWholeSourceInOneProbe) {
+  // The window hands on no facts: chapters alone must still be noticed.
+  const std::string source = out_.file("chapters.mkv");
+  Write(out_.file("chapters.txt"), ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Only\n");
+  ASSERT_TRUE(RunFfmpeg("-f lavfi -i testsrc=size=160x120:duration=1 -f lavfi -i sine=duration=1 -i " +
+                        ShellQuoted(out_.file("chapters.txt")) + " -map 0 -map 1 -map_chapters 2 -c:v mpeg4 -c:a aac " +
+                        ShellQuoted(source)));
+  const auto run = RunChild(Quoted(encoder::test::EncoderProgram()) + " -i " + Quoted(source) +
+                            " -y -vcodec mpeg4 -acodec libmp3lame " + Quoted(out_.file("o.avi")));
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(Holds(run.output, "not kept: chapters (AVI holds none)\n")) << run.output;
+}
+
 TEST_F(KeepTest, ADryRunShowsTheMappingAndTheNote) {
   const CliResult dry = program_.run({"--profile", "11102", "--output-dir", out_.path(), "--dry-run", Film()});
   EXPECT_EQ(dry.status, 0) << dry.err;

@@ -12,16 +12,16 @@ int PlanRequest(const std::vector<std::string>& arguments, long processId, Encod
                 EncodePlan& plan, std::string& error) {
   if (ParseEncodeRequest(arguments, request, error) != kParseOk) return kParseError;
   SourceFacts source;
+  SourceContents contents;
   if (request.sourceFacts.empty()) {
-    source = ProbeSource(request.input);
+    source = ProbeSource(request.input, contents);
   } else if (!orva::ReadSourceFactsWord(request.sourceFacts, source)) {
     error = "-source-facts: \"" + request.sourceFacts + "\" are no source facts";
     return kParseError;
-  }
-  // The whole source is read only when it holds more than a picture and a
-  // sound, or when a range must be applied to what else it holds.
-  SourceContents contents;
-  if (source.known && (source.more || !request.seek.empty() || !request.length.empty())) {
+  } else if (source.known && (source.more || !request.seek.empty() || !request.length.empty())) {
+    // With facts handed on, the whole source is read only when it holds
+    // more than a picture and a sound, or when a range must be applied to
+    // what else it holds.
     contents = ProbeSourceContents(request.input);
   }
   const std::string sideStem =

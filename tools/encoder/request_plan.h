@@ -1,6 +1,6 @@
 // From the converter's arguments to the ffmpeg run: the request read, the
-// source learnt (from the facts handed on, else by the probe; the whole
-// source only when it holds more or a range applies), and the plan. The
+// source learnt (by the probe, or from the facts handed on and then the
+// whole source only when it holds more or a range applies), and the plan. The
 // encoder program runs the plan; orva-convert's dry run prints it.
 #pragma once
 

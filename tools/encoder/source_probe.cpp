@@ -26,12 +26,14 @@ std::string ProbeReport(const std::string& path, const char* sections) {
 
 }  // namespace
 
-SourceFacts ProbeSource(const std::string& path) {
-  return ParseSourceReport(ProbeReport(path, "-show_streams -show_format"));
+constexpr char kWholeReport[] = "-show_streams -show_chapters -show_format";
+
+SourceFacts ProbeSource(const std::string& path, SourceContents& contents) {
+  const std::string report = ProbeReport(path, kWholeReport);
+  contents = ReadSourceContents(report);
+  return ParseSourceReport(report);
 }
 
-SourceContents ProbeSourceContents(const std::string& path) {
-  return ReadSourceContents(ProbeReport(path, "-show_streams -show_chapters -show_format"));
-}
+SourceContents ProbeSourceContents(const std::string& path) { return ReadSourceContents(ProbeReport(path, kWholeReport)); }
 
 }  // namespace orva::encoder
