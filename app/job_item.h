@@ -43,6 +43,10 @@ struct JobItem {
   // profile's extension names); empty otherwise.
   char out_ext[32];
   SourceFacts source_facts;  // from the probe, for the encoder program
+  // What the output could not carry of the source, as the encoder said it:
+  // "not kept: subtitles (AVI holds none); cover art (AVI holds none)".
+  // Empty when everything was kept or the job has not run. Never a failure.
+  char not_kept[kReasonCapacity];
 };
 
 // A zero-filled job, owned by the list it is appended to.

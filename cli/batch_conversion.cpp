@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 
 #include "app/data_files.h"
 #include "cli/batch_terminal.h"
@@ -17,10 +18,12 @@
 #include "cli/paced_run.h"
 #include "cli/terminal_question.h"
 #include "cli/terminal_view.h"
+#include "engine/command_line.h"
 #include "engine/conversion_driver.h"
 #include "engine/encoder_command.h"
 #include "engine/failure_reason.h"
 #include "engine/process.h"
+#include "tools/encoder/request_plan.h"
 
 namespace orva {
 
@@ -41,6 +44,25 @@ bool FolderAccepted(JobItem& job, bool outputDirMissing) {
   if (CheckWritableFolder(folder.c_str()) == 0) return true;
   ExplainFolderRefusal(job, folder);
   return AskIgnoreNotWritableOnTerminal(folder);
+}
+
+// The encoder's plan for a command, made here as the encoder program makes
+// it (a dry run starts no encoder): the ffmpeg command it would run, which
+// shows every stream mapped, and what the output would not keep; each line
+// indented under the command.
+void PrintMapping(const char* commandLine) {
+  const std::vector<std::string> words = SplitCommandLine(commandLine);
+  if (words.empty()) return;
+  encoder::EncodeRequest request;
+  encoder::EncodePlan plan;
+  std::string error;
+  const std::vector<std::string> arguments(words.begin() + 1, words.end());
+  if (encoder::PlanRequest(arguments, static_cast<long>(getpid()), request, plan, error) != encoder::kParseOk) {
+    std::printf("  %s\n", error.c_str());
+    return;
+  }
+  std::istringstream lines(encoder::PlanText(plan, request));
+  for (std::string line; std::getline(lines, line);) std::printf("  %s\n", line.c_str());
 }
 
 // Prints each job's command as the real run would build it: the same
@@ -66,6 +88,7 @@ int PrintCommands(FileMeasuring& files, JobList& jobs, const std::string& encode
     }
     written.insert(OutputPathOf(*job));
     std::printf("%s\n", commandLine);
+    PrintMapping(commandLine);
   }
   return status;
 }

@@ -28,6 +28,10 @@ std::string ResultLines(const JobItem& job, const std::string& result) {
   if (result != kStatusSuccess && job.fail_reason[0] != '\0') {
     lines += std::string(10, ' ') + job.fail_reason + "\n";
   }
+  // What the output could not carry is a note under the success, never a failure.
+  if (result == kStatusSuccess && job.not_kept[0] != '\0') {
+    lines += std::string(10, ' ') + job.not_kept + "\n";
+  }
   return lines;
 }
 

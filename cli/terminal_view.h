@@ -19,7 +19,7 @@ bool IsResultText(const std::string& text);
 
 // A job's result line: the result and the output path (the source's path
 // when no output was named), and the reason on a line of its own under a
-// result that is no success.
+// result that is no success; under a success, what was not kept.
 std::string ResultLines(const JobItem& job, const std::string& result);
 
 class TerminalView : public ConversionView {

@@ -39,6 +39,15 @@ void TakeWrittenName(JobItem& job, const std::string& path) {
   std::snprintf(job.out_ext, sizeof job.out_ext, "%s", profiles ? "" : extension.c_str());
 }
 
+// Joins the encoder's "not kept: " lines after one lead; what does not fit
+// the record is left out whole.
+void TakeNotKept(JobItem& job, const std::string& line) {
+  std::string joined = job.not_kept;
+  joined += joined.empty() ? line : kNotKeptSeparator + line.substr(std::strlen(kNotKeptLead));
+  if (joined.size() >= sizeof job.not_kept) return;
+  std::snprintf(job.not_kept, sizeof job.not_kept, "%s", joined.c_str());
+}
+
 void DigestEncoderLine(const char* line, std::size_t length, void* context) {
   auto& state = *static_cast<ConversionState*>(context);
   const std::string text(line, length);
@@ -49,6 +58,8 @@ void DigestEncoderLine(const char* line, std::size_t length, void* context) {
     if (state.currentJob != nullptr) TakeWrittenName(*state.currentJob, text.substr(std::strlen(kOutputWrittenAs)));
   } else if (text.starts_with(kEncoderFinishing)) {
     state.finishing = true;
+  } else if (text.starts_with(kNotKeptLead)) {
+    if (state.currentJob != nullptr) TakeNotKept(*state.currentJob, text);
   } else {
     std::snprintf(state.lastMessage, sizeof state.lastMessage, "%s", text.c_str());
   }
@@ -114,6 +125,7 @@ int ConversionDriver::startNextJob(JobItem* job) {
   for (; job != nullptr; job = following(job)) {
     resetForNewRun();
     job->fail_reason[0] = '\0';
+    job->not_kept[0] = '\0';
     const std::string folder = OutputFolderFor(*job);
     if (CheckWritableFolder(folder.c_str()) != 0) {
       ExplainFolderRefusal(*job, folder);

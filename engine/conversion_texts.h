@@ -23,6 +23,11 @@ inline constexpr char kNotWritableMessage[] = "given path is not writable, ignor
 // the output path it was given (the name was taken meanwhile).
 inline constexpr char kOutputWrittenAs[] = "output written as: ";
 
+// The lines by which the encoder names what of the source the output
+// cannot carry; the job keeps them joined by "; " after one lead.
+inline constexpr char kNotKeptLead[] = "not kept: ";
+inline constexpr char kNotKeptSeparator[] = "; ";
+
 // The line by which the encoder says that the picture and sound are all
 // written and it is finishing the file (moving an MP4 index to the front);
 // no progress comes while it does. The row says so instead of a percentage

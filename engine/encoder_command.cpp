@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/audio_track_rule.h"
 #include "engine/command_line.h"
 #include "engine/number_text.h"
 
@@ -66,8 +67,10 @@ int BuildEncoderCommand(const char* programPath, JobItem& job,
 
   std::string facts;
   if (withSourceFacts && job.source_facts.known) facts = "-source-facts " + SourceFactsWord(job.source_facts) + " ";
+  // The encoder keeps one audio track unless told that this profile keeps them all.
+  const std::string tracks = KeepsEveryAudioTrack(*job.profile) ? "-tracks all " : "";
 
-  const std::string built = QuoteArgument(programPath) + " " + facts + seek + "-i " + QuoteArgument(job.path) +
+  const std::string built = QuoteArgument(programPath) + " " + tracks + facts + seek + "-i " + QuoteArgument(job.path) +
                             " " + length + "-y " + VideoOptions(*job.profile) + AudioOptions(*job.profile) +
                             QuoteArgument(outputPath);
   if (built.size() >= static_cast<std::size_t>(kCommandCapacity)) return kCommandTooLong;  // never run a cut command

@@ -164,7 +164,7 @@ void ParseProbeReport(const char* report, ProbeRecord& record) {
   const std::vector<StreamSection> streams = ReadStreamSections(report);
   const StreamSection* audio = MainAudio(streams);
   record.audioDuration = audio == nullptr ? 0 : StreamLength(*audio);
-  record.sourceFacts = SourceFactsOf(streams);
+  record.sourceFacts = ParseSourceReport(report);
 }
 
 int CheckPassablePath(const char* path) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/audio_track_rule.h"
 #include "engine/process.h"
 #include "engine/number_text.h"
 
@@ -95,8 +96,9 @@ int LeadingInteger(const char* text) { return text == nullptr ? 0 : std::atoi(te
 void EstimateOutputSize(JobItem& job) {
   const Profile& profile = *job.profile;
   const AudioCodecEntry& audio = CurrentAudioEntry(profile);
-  const double audioBits =
-      LeadingInteger(GetOptionItem(audio.audioBitrates, audio.audioBitrateIndex)) * 1000.0;
+  // Every audio track written counts at the profile's audio bit rate.
+  const double audioBits = LeadingInteger(GetOptionItem(audio.audioBitrates, audio.audioBitrateIndex)) * 1000.0 *
+                           WrittenAudioTracks(job);
   double videoBits = 0;
   const VideoCodecEntry* video = CurrentVideoEntry(profile);
   if (video != nullptr) {

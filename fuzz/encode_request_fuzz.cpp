@@ -1,5 +1,5 @@
 // The encoder program's inputs from outside: the probe's stream report of
-// the source, and the command line it is started with, turned into the
+// the source (its streams, chapters and tags), and the command line it is started with, turned into the
 // ffmpeg command. The bytes up to the first empty line are the report, the
 // lines after it the arguments. The ffmpeg command must read back as exactly
 // the arguments it was made of, whatever quotes and backslashes they hold.
@@ -14,6 +14,7 @@
 #include "tools/encoder/encode_plan.h"
 #include "tools/encoder/encode_request.h"
 #include "tools/encoder/ffmpeg_command.h"
+#include "tools/encoder/source_contents.h"
 #include "tools/encoder/source_facts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -30,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto arguments = orva::fuzz::SplitAtNewlines(reinterpret_cast<const std::uint8_t*>(rest.data()), rest.size());
   if (ParseEncodeRequest(arguments, request, error) != kParseOk) return 0;
   EncodePlan plan;
-  if (PlanEncode(request, source, plan, error) != kPlanOk) return 0;
+  // The same report read whole: what beyond the picture and sound is kept.
+  if (PlanEncode(request, source, ReadSourceContents(report), "/tmp/side", plan, error) != kPlanOk) return 0;
   const std::string line = FfmpegCommandLine(plan, request.output);
   if (line.find('\0') != std::string::npos) return 0;  // no path holds a NUL
 

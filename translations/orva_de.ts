@@ -351,5 +351,9 @@ Jetzt anhalten?</translation>
         <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
         <translation>Das Bild läuft in einem eigenen Fenster: Der Vorschau-Player kann nicht in ein Wayland-Fenster zeichnen.</translation>
     </message>
+    <message>
+        <source>not kept: %1</source>
+        <translation>nicht übernommen: %1</translation>
+    </message>
 </context>
 </TS>

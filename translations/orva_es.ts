@@ -351,5 +351,9 @@ Do you want to stop now?</source>
         <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
         <translation>La imagen se reproduce en una ventana propia: el reproductor de vista previa no puede dibujar en una ventana Wayland.</translation>
     </message>
+    <message>
+        <source>not kept: %1</source>
+        <translation>no conservado: %1</translation>
+    </message>
 </context>
 </TS>

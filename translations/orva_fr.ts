@@ -351,5 +351,9 @@ Arrêter maintenant ?</translation>
         <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
         <translation>L&apos;image est lue dans une fenêtre à part : le lecteur d&apos;aperçu ne peut pas dessiner dans une fenêtre Wayland.</translation>
     </message>
+    <message>
+        <source>not kept: %1</source>
+        <translation>non conservé : %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 // Convert and Stop, and how the window shows a running conversion.
 #include <QTreeWidget>
 
+#include <cstring>
+
 #include "app/gui/control_ids.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/string_table.h"
@@ -15,6 +17,13 @@ namespace {
 
 constexpr int kStatusColumn = 3;
 
+// Why a job failed, or what its output could not carry of the source.
+QString StatusTip(const JobItem& job) {
+  if (job.fail_reason[0] != '\0' || job.not_kept[0] == '\0') return QString::fromUtf8(job.fail_reason);
+  const QString items = QString::fromUtf8(job.not_kept + std::strlen(kNotKeptLead));
+  return WindowText::tr("not kept: %1").arg(items);
+}
+
 }  // namespace
 
 void ZozDlg::OnConvert() {
@@ -26,13 +35,14 @@ void ZozDlg::OnStopConvert() { driver_->stop(); }
 
 int ZozDlg::rowCount() const { return jobList_->topLevelItemCount(); }
 
-// A job that failed says why in its status tooltip.
+// A job that failed says why in its status tooltip; one that succeeded,
+// what its output could not keep.
 void ZozDlg::setRowStatus(int row, const std::string& text) {
   QTreeWidgetItem* item = jobList_->topLevelItem(row);
   const JobItem* job = TheJobList().at(row);
   if (item == nullptr || job == nullptr) return;
   item->setText(kStatusColumn, ShownText(text));
-  item->setToolTip(kStatusColumn, QString::fromUtf8(job->fail_reason));
+  item->setToolTip(kStatusColumn, StatusTip(*job));
   UpdateRowSpokenText(*item);
   AnnounceRow(row);
 }

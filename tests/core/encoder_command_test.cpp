@@ -54,6 +54,17 @@ TEST_F(EncoderCommandTest, TrimRangeSeeksBeforeTheInputAndLimitsAfterIt) {
   EXPECT_EQ(build().find("-t "), std::string::npos);
 }
 
+TEST_F(EncoderCommandTest, GeneralAndHdProfilesAskTheEncoderForEveryAudioTrack) {
+  for (const char* name : {"General Video", "HD Video"}) {
+    ProfileCategory category{name, {}, 1, 11};
+    profile.category = &category;
+    EXPECT_EQ(build(), "\"/opt/orva/cv.dat\" -tracks all -i " + source() + " " + kOptions + output()) << name;
+  }
+  ProfileCategory web{"Web Video", {}, 1, 12};
+  profile.category = &web;
+  EXPECT_EQ(build(), "\"/opt/orva/cv.dat\" -i " + source() + " " + kOptions + output());
+}
+
 TEST_F(EncoderCommandTest, AudioOnlyProfileDisablesVideo) {
   job.profile = &test::AudioTestProfile();
   EXPECT_EQ(build(), "\"/opt/orva/cv.dat\" -i " + source() +

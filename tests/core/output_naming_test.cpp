@@ -120,6 +120,28 @@ TEST(EstimateOutputSize, FromBitRatesAndRange) {
   EXPECT_STREQ(job.size_text, "? MB");  // video rate unknown, audio rate alone misleads
 }
 
+TEST(EstimateOutputSize, EveryAudioTrackWrittenCounts) {
+  ProfileCategory general{"General Video", {}, 1, 11};
+  Profile profile = test::VideoTestProfile();
+  profile.videoCodecs[0].videoBitrateIndex = 1;    // 640K
+  profile.audioCodecs[0].audioBitrateIndex = 1;    // 128K
+  JobItem job = JobFor("/tmp/a.mkv", profile);
+  job.trim_end = 60;
+  job.audio_streams = 3;
+  EstimateOutputSize(job);  // a device profile writes the main track only
+  EXPECT_NEAR(job.est_size_mb, 60 * 768000 / 8388608.0, 0.001);
+  profile.category = &general;
+  EstimateOutputSize(job);
+  EXPECT_NEAR(job.est_size_mb, 60 * (640000 + 3 * 128000) / 8388608.0, 0.001);
+  profile.extensions = ".rmvb\0";  // RealMedia holds one track
+  EstimateOutputSize(job);
+  EXPECT_NEAR(job.est_size_mb, 60 * 768000 / 8388608.0, 0.001);
+  profile.extensions = ".mkv\0";
+  job.audio_streams = 0;  // a silent source still counts the profile's audio
+  EstimateOutputSize(job);
+  EXPECT_NEAR(job.est_size_mb, 60 * 768000 / 8388608.0, 0.001);
+}
+
 TEST(EstimateOutputSize, AudioOnly) {
   Profile profile = test::AudioTestProfile();
   JobItem job = JobFor("/tmp/a.wav", profile);

@@ -134,13 +134,21 @@ TEST_F(CliTest, DryRunPrintsEachCommandAndConvertsNothing) {
                                         "--end", "2", "--channels", "Mono", clip(), clip("other.mp4")});
   EXPECT_EQ(result.status, 0) << result.err;
   // The facts measured of the source go along, so the encoder need not measure it again.
-  const std::string facts = " -source-facts 0,320,240,25,1,0 ";
-  EXPECT_EQ(result.out, "\"" + program.file("cv.dat") + "\"" + facts + " -ss 1.000000 -i \"" + clip() +
-                            "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
-                            "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("clip.mp4") + "\"\n"
-                            "\"" + program.file("cv.dat") + "\"" + facts + " -ss 1.000000 -i \"" + clip("other.mp4") +
-                            "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
-                            "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("other.mp4") + "\"\n");
+  const std::string facts = " -source-facts 0,320,240,25,1,0,0 ";
+  std::string commands, mapping;
+  std::istringstream lines(result.out);
+  for (std::string line; std::getline(lines, line);) (line.starts_with("  ") ? mapping : commands) += line + "\n";
+  EXPECT_EQ(commands, "\"" + program.file("cv.dat") + "\"" + facts + " -ss 1.000000 -i \"" + clip() +
+                          "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
+                          "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("clip.mp4") + "\"\n"
+                          "\"" + program.file("cv.dat") + "\"" + facts + " -ss 1.000000 -i \"" + clip("other.mp4") +
+                          "\"  -t 1.000000 -y -vcodec libx264 -s 320x240 -b 640K -r 29.97 "
+                          "-acodec libvo_aacenc -ab 128K -ar 44100 -ac 1 \"" + out.file("other.mp4") + "\"\n");
+  // Under each command, the ffmpeg command the encoder would run: its streams and settings.
+  EXPECT_TRUE(Contains(mapping, "  ffmpeg -hide_banner -stats -ss 1.000000 -i " + clip() +
+                                    " -t 1.000000 -map 0:0 -map 0:1 -c:v libx264 -s 320x240 ")) << mapping;
+  EXPECT_TRUE(Contains(mapping, "-c:a aac -b:a 128k -ar 44100 -ac 1 -movflags +faststart -y " + out.file("other.mp4") +
+                                    "\n")) << mapping;
   EXPECT_TRUE(fs::is_empty(out.path()));
 }
 

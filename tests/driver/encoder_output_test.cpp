@@ -167,5 +167,18 @@ TEST(ConversionProgressTest, ExtremeValuesStayDefined) {
   EXPECT_EQ(FormatClock(std::nan("")), "00:00:00.00");
 }
 
+TEST_F(EncoderOutputTest, WhatWasNotKeptIsGatheredOnTheJobAndIsNoReasonForAFailure) {
+  JobItem job{};
+  state.currentJob = &job;
+  feed("not kept: subtitles (AVI holds none)\nframe= 1 time=0.50 b=1\r");
+  EXPECT_STREQ(job.not_kept, "not kept: subtitles (AVI holds none)");
+  feed("not kept: chapters (AVI holds none)\n");
+  EXPECT_STREQ(job.not_kept, "not kept: subtitles (AVI holds none); chapters (AVI holds none)");
+  EXPECT_STREQ(state.lastMessage, "");
+  // A note that no longer fits the record is left out whole, never cut.
+  feed(("not kept: " + std::string(300, 'x') + "\n").c_str());
+  EXPECT_STREQ(job.not_kept, "not kept: subtitles (AVI holds none); chapters (AVI holds none)");
+}
+
 }  // namespace
 }  // namespace orva

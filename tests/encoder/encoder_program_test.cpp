@@ -120,7 +120,7 @@ TEST(EncoderProgramTest, GivenSourceFactsAreTakenInsteadOfMeasuringTheSource) {
   TempFolder folder;
   // The clip has audio; facts that say it has none must be believed.
   const std::string song = " -i " + Quoted(SharedClip()) + " -y -acodec libmp3lame " + Quoted(folder.file("o.mp3"));
-  const ChildResult told = RunChild(Quoted(EncoderProgram()) + " -source-facts 0,320,240,25,-1,0" + song);
+  const ChildResult told = RunChild(Quoted(EncoderProgram()) + " -source-facts 0,320,240,25,-1,0,0" + song);
   EXPECT_EQ(told.exitCode, 2);
   EXPECT_NE(told.output.find("the source has no audio stream to convert"), std::string::npos) << told.output;
 

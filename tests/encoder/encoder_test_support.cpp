@@ -78,8 +78,11 @@ void ReadFacts(const std::string& report, MediaFacts& facts) {
   std::istringstream lines(report);
   std::string line, section, codecType, codecName, codecTag, profile, pixelFormat, colorRange;
   int width = 0, height = 0, level = 0, channels = 0;
+  bool attached = false;
   auto closeStream = [&] {
-    if (codecType == "video" && facts.videoCodec.empty()) {
+    if (codecType == "video" && attached) {
+      facts.coverArt = true;
+    } else if (codecType == "video" && facts.videoCodec.empty()) {
       facts.videoCodec = codecName;
       facts.videoTag = codecTag;
       facts.width = width;
@@ -94,6 +97,7 @@ void ReadFacts(const std::string& report, MediaFacts& facts) {
     }
     codecType.clear();
     codecName.clear();
+    attached = false;
   };
   while (std::getline(lines, line)) {
     if (line == "[/STREAM]") closeStream();
@@ -110,6 +114,7 @@ void ReadFacts(const std::string& report, MediaFacts& facts) {
     if (key == "pix_fmt") pixelFormat = value;
     if (key == "color_range") colorRange = value;
     if (key == "channels") channels = std::atoi(value.c_str());
+    if (key == "DISPOSITION:attached_pic") attached = value == "1";
     if (key == "format_name") facts.formatName = value;
     if (key == "duration" && line.size() > 0 && !facts.formatName.empty()) {
       facts.duration = std::atof(value.c_str());
@@ -124,7 +129,7 @@ MediaFacts ProbeMedia(const std::string& path) {
   if (!fs::exists(path)) return facts;
   const ChildResult probe = RunChild(
       "ffprobe -v error -show_entries stream=codec_type,codec_name,codec_tag_string,width,height,profile,level,"
-      "pix_fmt,color_range,channels"
+      "pix_fmt,color_range,channels:stream_disposition=attached_pic"
       " -show_entries format=format_name,duration " + Quoted(path));
   facts.readable = probe.exitCode == 0;
   ReadFacts(probe.output, facts);

@@ -43,7 +43,8 @@ struct MediaFacts {
   bool readable = false;
   double duration = 0;
   std::string formatName;   // ffprobe's, e.g. "mov,mp4,m4a,3gp,3g2,mj2"
-  std::string videoCodec;   // first video stream, "" when none
+  std::string videoCodec;   // first video stream that is no cover art, "" when none
+  bool coverArt = false;    // a still picture is kept as cover art
   int width = 0, height = 0;
   std::string videoProfile; // as ffprobe names it, e.g. "Constrained Baseline"
   int videoLevel = 0;       // level_idc for H.264 (30 for 3.0)

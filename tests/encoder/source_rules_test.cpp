@@ -38,6 +38,17 @@ TEST(SourceFactsTest, FindsThePictureAndTheMainAudio) {
   EXPECT_TRUE(facts.coverArt);
 }
 
+TEST(SourceFactsTest, MoreThanAPictureAndASoundIsNoticed) {
+  const std::string plain = kPicture + Stream(1, "audio");
+  // What every muxer stamps on a file is no tag of the user's.
+  EXPECT_FALSE(ParseSourceReport(plain + "[FORMAT]\nTAG:encoder=Lavf59.27.100\nTAG:major_brand=isom\n[/FORMAT]\n").more);
+  EXPECT_TRUE(ParseSourceReport(plain + "[FORMAT]\nTAG:ARTIST=Singer\n[/FORMAT]\n").more);
+  EXPECT_TRUE(ParseSourceReport(plain + Stream(2, "audio")).more);
+  EXPECT_TRUE(ParseSourceReport(plain + Stream(2, "subtitle")).more);
+  // A tag inside a stream section is the stream's own (its language, its title).
+  EXPECT_FALSE(ParseSourceReport(kPicture + Stream(1, "audio", "TAG:title=Main\n")).more);
+}
+
 TEST(SourceFactsTest, CoverArtIsNoPictureAndAnEmptyReportIsUnknown) {
   const SourceFacts song = ParseSourceReport(Stream(0, "audio") + kCoverArt);
   EXPECT_EQ(song.videoStream, kNoStream);
@@ -61,14 +72,18 @@ TEST(SourceFactsTest, TheWordHandedOnReadsBackExactly) {
   EXPECT_EQ(read.audioStream, 1);
   EXPECT_TRUE(read.coverArt);
 
+  EXPECT_TRUE(read.more);  // the cover art
+
   const SourceFacts song = ParseSourceReport(Stream(0, "audio"));
-  EXPECT_EQ(orva::SourceFactsWord(song), "-1,0,0,0,0,0");
-  ASSERT_TRUE(orva::ReadSourceFactsWord("-1,0,0,0,0,0", read));
+  EXPECT_EQ(orva::SourceFactsWord(song), "-1,0,0,0,0,0,0");
+  ASSERT_TRUE(orva::ReadSourceFactsWord("-1,0,0,0,0,0,0", read));
   EXPECT_EQ(read.videoStream, kNoStream);
   EXPECT_EQ(read.audioStream, 0);
+  EXPECT_FALSE(read.more);
 
-  for (const char* bad : {"", "0,320,240,25,1", "0,320,240,25,1,0,", "0,320,240,25,1,2", "0,-5,240,25,1,0",
-                          "0,320,240,nan,1,0", "0,320,240,inf,1,0", "0;320;240;25;1;0", "-2,320,240,25,1,0", "0,320,240,25,1,0 "}) {
+  for (const char* bad : {"", "0,320,240,25,1,0", "0,320,240,25,1,0,0,", "0,320,240,25,1,2,0", "0,320,240,25,1,0,2",
+                          "0,-5,240,25,1,0,0", "0,320,240,nan,1,0,0", "0,320,240,inf,1,0,0", "0;320;240;25;1;0;0",
+                          "-2,320,240,25,1,0,0", "0,320,240,25,1,0,0 "}) {
     EXPECT_FALSE(orva::ReadSourceFactsWord(bad, read)) << bad;
   }
 }

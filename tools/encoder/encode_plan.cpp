@@ -8,11 +8,11 @@ namespace orva::encoder {
 
 namespace {
 
-using Arguments = std::vector<std::string>;
-
 void Append(Arguments& arguments, std::initializer_list<std::string> items) {
   arguments.insert(arguments.end(), items);
 }
+
+void Append(Arguments& arguments, const Arguments& items) { arguments.insert(arguments.end(), items.begin(), items.end()); }
 
 // Reads a bit-rate item; a bare number is kbit/s, which is said aloud since
 // ffmpeg would take it as bit/s.
@@ -51,18 +51,22 @@ int Fail(std::string& error, const std::string& reason) {
   return kPlanError;
 }
 
-Arguments VideoArguments(const VideoSettings& video) {
-  Arguments arguments{"-c:v", video.encoder};
+// With `firstOnly` every option names the first video stream, so that a
+// cover art stream after it is left as it is.
+Arguments VideoArguments(const VideoSettings& video, bool firstOnly) {
+  const std::string only = firstOnly ? ":v:0" : "";
+  const std::string ofVideo = firstOnly ? ":v:0" : ":v";
+  Arguments arguments{"-c" + ofVideo, video.encoder};
   arguments.insert(arguments.end(), video.extras.begin(), video.extras.end());
-  if (!video.size.empty()) Append(arguments, {"-s", video.size});
-  if (video.bitrate != 0) Append(arguments, {"-b:v", FormatBitRate(video.bitrate)});
-  if (video.maxRate != 0) Append(arguments, {"-maxrate", FormatBitRate(video.maxRate)});
-  if (video.bufferSize != 0) Append(arguments, {"-bufsize", FormatBitRate(video.bufferSize)});
-  if (!video.frameRate.empty()) Append(arguments, {"-r", video.frameRate});
-  if (!video.aspect.empty()) Append(arguments, {"-aspect", video.aspect});
-  if (!video.filter.empty()) Append(arguments, {"-vf", video.filter});
-  if (!video.profile.empty()) Append(arguments, {"-profile:v", video.profile});
-  if (!video.level.empty()) Append(arguments, {"-level:v", video.level});
+  if (!video.size.empty()) Append(arguments, {"-s" + only, video.size});
+  if (video.bitrate != 0) Append(arguments, {"-b" + ofVideo, FormatBitRate(video.bitrate)});
+  if (video.maxRate != 0) Append(arguments, {"-maxrate" + only, FormatBitRate(video.maxRate)});
+  if (video.bufferSize != 0) Append(arguments, {"-bufsize" + only, FormatBitRate(video.bufferSize)});
+  if (!video.frameRate.empty()) Append(arguments, {"-r" + only, video.frameRate});
+  if (!video.aspect.empty()) Append(arguments, {"-aspect" + only, video.aspect});
+  if (!video.filter.empty()) Append(arguments, {firstOnly ? "-filter:v:0" : "-vf", video.filter});
+  if (!video.profile.empty()) Append(arguments, {"-profile" + ofVideo, video.profile});
+  if (!video.level.empty()) Append(arguments, {"-level" + ofVideo, video.level});
   return arguments;
 }
 
@@ -119,6 +123,11 @@ std::string WithExtension(const std::string& path, const std::string& extension)
 
 int PlanEncode(const EncodeRequest& request, const SourceFacts& source, EncodePlan& plan,
                std::string& error) {
+  return PlanEncode(request, source, SourceContents{}, "", plan, error);
+}
+
+int PlanEncode(const EncodeRequest& request, const SourceFacts& source, const SourceContents& contents,
+               const std::string& sideStem, EncodePlan& plan, std::string& error) {
   plan = EncodePlan{};
   StreamChoice streams;
   if (ChooseStreams(request, source, streams, plan.notices, error) != kPlanOk) return kPlanError;
@@ -154,22 +163,39 @@ int PlanEncode(const EncodeRequest& request, const SourceFacts& source, EncodePl
   }
   ApplyAudioRules(audio, output, plan.notices);
 
+  KeepPlan keep;
+  const bool keeping = source.known && HoldsMore(contents);
+  if (keeping) {
+    KeepRules rules;
+    rules.everyAudioTrack = request.everyAudioTrack();
+    rules.writesVideo = streams.video;
+    rules.mainVideo = source.videoStream;
+    rules.mainAudio = streams.audio ? source.audioStream : kNoStream;
+    rules.seek = request.seek;
+    rules.length = request.length;
+    rules.source = request.input;
+    rules.sideStem = sideStem;
+    keep = PlanKeeping(rules, contents, output.container.kind);
+    streams.maps = keep.maps;
+    plan.notices.insert(plan.notices.end(), keep.notKept.begin(), keep.notKept.end());
+    plan.side = keep.side;
+  }
+
   if (!request.seek.empty()) Append(plan.inputArguments, {"-ss", request.seek});
   Append(plan.inputArguments, {"-i", request.input});
+  Append(plan.inputArguments, keep.extraInputs);
   if (!request.length.empty()) Append(plan.inputArguments, {"-t", request.length});
 
   Arguments& out = plan.outputArguments;
   out.insert(out.end(), streams.maps.begin(), streams.maps.end());
   if (streams.video) {
-    const Arguments videoArguments = VideoArguments(video);
-    out.insert(out.end(), videoArguments.begin(), videoArguments.end());
-  } else if (request.noVideo || request.hasVideo) {
+    Append(out, VideoArguments(video, keep.coverIsStream));
+  } else if ((request.noVideo || request.hasVideo) && !keep.coverIsStream) {
     out.push_back("-vn");
   }
-  if (streams.audio) {
-    const Arguments audioArguments = AudioArguments(audio);
-    out.insert(out.end(), audioArguments.begin(), audioArguments.end());
-  }
+  if (streams.audio) Append(out, AudioArguments(audio));
+  Append(out, keep.streamArguments);
+  Append(out, keep.fileArguments);
   const Arguments muxerArguments = MuxerArguments(output);
   out.insert(out.end(), muxerArguments.begin(), muxerArguments.end());
   plan.outputPath = output.extension.empty() ? request.output : WithExtension(request.output, output.extension);

@@ -21,6 +21,7 @@ std::string* ValueSlot(const std::string& option, EncodeRequest& request) {
   if (option == "-ar") return &request.audio.sampleRate;
   if (option == "-ac") return &request.audio.channels;
   if (option == "-source-facts") return &request.sourceFacts;
+  if (option == "-tracks") return &request.tracks;
   return nullptr;
 }
 
@@ -70,6 +71,9 @@ int ParseEncodeRequest(const std::vector<std::string>& arguments,
   if (request.audio.encoder.empty()) return Fail(error, "no audio encoder given (-acodec)");
   if (request.hasVideo && request.noVideo) return Fail(error, "-vn and -vcodec together");
   if (!request.hasVideo && !request.video.extras.empty()) return Fail(error, "-target without -vcodec");
+  if (!request.tracks.empty() && request.tracks != "all" && request.tracks != "one") {
+    return Fail(error, "-tracks takes all or one, not " + request.tracks);
+  }
   return kParseOk;
 }
 

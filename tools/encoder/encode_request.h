@@ -36,6 +36,10 @@ struct EncodeRequest {
   // -source-facts: what the converter measured of the source (a word of
   // SourceFactsWord); empty: the encoder probes the source itself.
   std::string sourceFacts;
+  // -tracks: "all" keeps every audio track of the source (the general and
+  // HD video profiles), "one" (the default) its main track only.
+  std::string tracks;
+  bool everyAudioTrack() const { return tracks == "all"; }
 };
 
 inline constexpr int kParseOk = 0;

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/encoder/encode_plan.h"
-#include "tools/encoder/encode_request.h"
 #include "tools/encoder/encode_session.h"
-#include "tools/encoder/source_facts.h"
+#include "tools/encoder/request_plan.h"
+#include "tools/encoder/side_files.h"
 #include "tools/encoder/stop_signals.h"
 #include "tools/encoder/temporary_output.h"
 
@@ -35,16 +34,14 @@ int main(int argc, char** argv) {
   WatchStopSignals();
   ChooseMoveWay();
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const long processId = static_cast<long>(getpid());
   EncodeRequest request;
-  std::string error;
-  if (ParseEncodeRequest(arguments, request, error) != kParseOk) return Refuse(error, kParseError);
-  SourceFacts source;
-  if (request.sourceFacts.empty()) {
-    source = ProbeSource(request.input);
-  } else if (!orva::ReadSourceFactsWord(request.sourceFacts, source)) {
-    return Refuse("-source-facts: \"" + request.sourceFacts + "\" are no source facts", kParseError);
-  }
   EncodePlan plan;
-  if (PlanEncode(request, source, plan, error) != kPlanOk) return Refuse(error, kPlanError);
-  return RunEncodeSession(plan, request.output, static_cast<long>(getpid()));
+  std::string error;
+  const int planned = PlanRequest(arguments, processId, request, plan, error);
+  if (planned != kParseOk) return Refuse(error, planned);
+  if (!PrepareSideFiles(plan.side, error)) return Refuse(error, kPlanError);
+  const int code = RunEncodeSession(plan, request.output, processId);
+  RemoveSideFiles(plan.side);
+  return code;
 }

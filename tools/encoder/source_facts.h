@@ -13,8 +13,11 @@ using orva::kNoStream;
 using orva::ParseSourceReport;
 using orva::SourceFacts;
 
+struct SourceContents;
+
 // Runs the probe program on `path`: pb.dat beside this program, or ffprobe
-// from the search path. Unknown facts when neither can read the file.
-SourceFacts ProbeSource(const std::string& path);
+// from the search path. Unknown facts when neither can read the file. One
+// run gives the whole source's contents as well.
+SourceFacts ProbeSource(const std::string& path, SourceContents& contents);
 
 }  // namespace orva::encoder

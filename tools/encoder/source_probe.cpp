@@ -3,13 +3,13 @@
 
 #include "engine/command_line.h"
 #include "engine/process.h"
+#include "engine/child_output.h"
+#include "tools/encoder/source_contents.h"
 #include "tools/encoder/source_facts.h"
 
 namespace orva::encoder {
 
 namespace {
-
-constexpr int kWaitMilliseconds = 10;
 
 // The converter's own probe lies beside us; a bare build runs Debian's.
 std::string ProbeProgram() {
@@ -17,30 +17,23 @@ std::string ProbeProgram() {
   return std::filesystem::exists(beside) ? beside : "ffprobe";
 }
 
-void Drain(OsHandle pipe, std::string& output) {
-  std::size_t available = 0;
-  while (PlatformBytesAvailable(pipe, available) == PipeState::Open && available > 0) {
-    char buffer[4096];
-    const long got = PlatformRead(pipe, buffer, std::min(available, sizeof buffer));
-    if (got <= 0) return;
-    output.append(buffer, static_cast<std::size_t>(got));
-  }
+// "" when the probe cannot read the file.
+std::string ProbeReport(const std::string& path, const char* sections) {
+  std::string report;
+  const std::string commandLine = QuoteArgument(ProbeProgram()) + " -v error " + sections + " " + QuoteArgument(path);
+  return RunToEnd(commandLine, report) ? report : "";
 }
 
 }  // namespace
 
-SourceFacts ProbeSource(const std::string& path) {
-  const std::string commandLine =
-      QuoteArgument(ProbeProgram()) + " -v error -show_streams " + QuoteArgument(path);
-  LaunchedChild child;
-  if (!PlatformLaunch(commandLine.c_str(), child)) return {};
-  PlatformClose(child.inputWrite);
-  std::string report;
-  ExitStatus status;
-  while (!PlatformWaitExit(child.process, kWaitMilliseconds, status)) Drain(child.outputRead, report);
-  Drain(child.outputRead, report);
-  PlatformClose(child.outputRead);
-  return status.success() ? ParseSourceReport(report) : SourceFacts{};
+constexpr char kWholeReport[] = "-show_streams -show_chapters -show_format";
+
+SourceFacts ProbeSource(const std::string& path, SourceContents& contents) {
+  const std::string report = ProbeReport(path, kWholeReport);
+  contents = ReadSourceContents(report);
+  return ParseSourceReport(report);
 }
+
+SourceContents ProbeSourceContents(const std::string& path) { return ReadSourceContents(ProbeReport(path, kWholeReport)); }
 
 }  // namespace orva::encoder
