@@ -351,5 +351,21 @@ Jetzt anhalten?</translation>
         <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
         <translation>Das Bild läuft in einem eigenen Fenster: Der Vorschau-Player kann nicht in ein Wayland-Fenster zeichnen.</translation>
     </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Anfang setzen</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Ende setzen</translation>
+    </message>
+    <message>
+        <source>the path is 260 bytes or longer</source>
+        <translation>der Pfad ist 260 Bytes lang oder länger</translation>
+    </message>
+    <message>
+        <source>These files were not added:</source>
+        <translation>Diese Dateien wurden nicht hinzugefügt:</translation>
+    </message>
 </context>
 </TS>

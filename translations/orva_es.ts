@@ -351,5 +351,21 @@ Do you want to stop now?</source>
         <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
         <translation>La imagen se reproduce en una ventana propia: el reproductor de vista previa no puede dibujar en una ventana Wayland.</translation>
     </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Fijar el inicio</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Fijar el final</translation>
+    </message>
+    <message>
+        <source>the path is 260 bytes or longer</source>
+        <translation>la ruta tiene 260 bytes o más</translation>
+    </message>
+    <message>
+        <source>These files were not added:</source>
+        <translation>Estos archivos no se añadieron:</translation>
+    </message>
 </context>
 </TS>

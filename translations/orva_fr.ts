@@ -351,5 +351,21 @@ Arrêter maintenant ?</translation>
         <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
         <translation>L&apos;image est lue dans une fenêtre à part : le lecteur d&apos;aperçu ne peut pas dessiner dans une fenêtre Wayland.</translation>
     </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>the path is 260 bytes or longer</source>
+        <translation>le chemin fait 260 octets ou plus</translation>
+    </message>
+    <message>
+        <source>These files were not added:</source>
+        <translation>Ces fichiers n'ont pas été ajoutés :</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "app/gui/window_text.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -28,6 +29,8 @@ namespace {
     QT_TRANSLATE_NOOP("WindowText", "Set Current Time to Begin Time?"),
     QT_TRANSLATE_NOOP("WindowText", "Set Current Time to End Time?"),
     QT_TRANSLATE_NOOP("WindowText", "Begin time is large,change it before to continue"),
+    QT_TRANSLATE_NOOP("WindowText", "Set Begin Time"),
+    QT_TRANSLATE_NOOP("WindowText", "Set End Time"),
     QT_TRANSLATE_NOOP("WindowText", "given path is not writable, ignore the error"),
     QT_TRANSLATE_NOOP("WindowText", "Reading File Info ,please wait..."),
     QT_TRANSLATE_NOOP("WindowText", "Please stop ripping first and try again.\n\nDo you want to stop now?"),
@@ -54,14 +57,23 @@ QString ShownText(const std::string& english) { return WindowText::tr(english.c_
 
 QString WindowString(int stringId) { return ShownText(LoadString(stringId)); }
 
-bool InstallWindowTranslation() {
+namespace {
+
+bool InstallCatalogue(const QString& name, const QString& folder) {
   auto* translator = new QTranslator(QCoreApplication::instance());
-  if (!translator->load(QLocale::system(), QStringLiteral("orva"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n"))) {
+  if (!translator->load(QLocale::system(), name, QStringLiteral("_"), folder)) {
     delete translator;
     return false;
   }
   return QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace
+
+bool InstallWindowTranslation() { return InstallCatalogue(QStringLiteral("orva"), QStringLiteral(":/i18n")); }
+
+bool InstallToolkitTranslation() {
+  return InstallCatalogue(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace orva

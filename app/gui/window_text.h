@@ -24,4 +24,10 @@ QString ShownText(const std::string& english);
 // application. False when the language has none: the English texts stay.
 bool InstallWindowTranslation();
 
+// Loads the toolkit's own catalogue of the user's language, installed with
+// the system's Qt translations: the file dialogs and the buttons of the
+// questions (Yes, No, OK, Cancel) speak the language of the window. False
+// when it is missing.
+bool InstallToolkitTranslation();
+
 }  // namespace orva

@@ -2,11 +2,14 @@
 // are German, and in every shipped language each caption fits its place.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
 
 #include "app/gui/control_ids.h"
+#include "app/gui/window_services.h"
 #include "app/gui/window_text.h"
 #include "app/string_table.h"
 #include "controls/wx_static.h"
@@ -41,7 +44,10 @@ class LanguageTest : public WindowTest {
       ASSERT_NE(label, nullptr) << id;
       const int needed = QFontMetrics(label->TextFont()).horizontalAdvance(label->text());
       EXPECT_LE(needed, label->width()) << language << ": \"" << label->text().toStdString() << "\"";
-      EXPECT_TRUE(label->isVisible()) << id;
+      // The words of Home and Help show only with their pages.
+      if (id != IDC_CAPTION_HOME && id != IDC_CAPTION_HELP) {
+        EXPECT_TRUE(label->isVisible()) << id;
+      }
     }
   }
 };
@@ -55,6 +61,40 @@ TEST_F(LanguageTest, UnderAGermanLocaleTheCaptionsAreGermanAndFit) {
   EXPECT_EQ(Find(IDC_DROP_HINT)->text(), QStringLiteral("Video- oder Audiodateien hierher ziehen"));
   EXPECT_EQ(WindowString(1000), QStringLiteral("Hinzufügen"));
   ExpectCaptionsFit("de");
+}
+
+// The questions of the trim times, the buttons of every question and the
+// file dialog speak the user's language too, not the main window alone.
+TEST_F(LanguageTest, UnderAGermanLocaleQuestionsTheirButtonsAndTheFileDialogAreGerman) {
+  ASSERT_TRUE(InstallWindowTranslation());
+  ASSERT_TRUE(InstallToolkitTranslation());
+  UsePlayer("ct:0003.00 wait");
+  ZozDlg& window = OpenWindow();
+  window.show();
+  Drop({QString::fromStdString(Clip("clip.mkv", 8))});
+  ASSERT_TRUE(WaitUntil([&] { return window.preview().loaded(); }, 10000));
+  ASSERT_TRUE(WaitUntil([&] { return window.preview().currentTime() > 0; }, 10000));
+  Click(IDC_TRIM_BEGIN);
+  Click(IDC_TRIM_END);
+  ASSERT_EQ(desktop_->questions.size(), 2u);
+  EXPECT_EQ(desktop_->questions[0], QStringLiteral("Anfang setzen|Aktuelle Zeit als Anfang setzen?"));
+  EXPECT_EQ(desktop_->questions[1], QStringLiteral("Ende setzen|Aktuelle Zeit als Ende setzen?"));
+
+  const WindowServices desktop = DesktopServices();
+  WhileModal([&] { desktop.askYesNo(&window, WindowString(kStrSetBegin), QStringLiteral("Anfang setzen"), false); },
+             [](QWidget& dialog) {
+               auto& box = static_cast<QMessageBox&>(dialog);
+               EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+               EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+             });
+  WhileModal([&] { desktop.chooseFiles(&window); }, [](QWidget& dialog) {
+    QStringList words;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+      if (button->isVisible()) words << QString(button->text()).remove(QLatin1Char('&'));
+    }
+    EXPECT_TRUE(words.contains(QStringLiteral("Öffnen"))) << words.join(", ").toStdString();
+    EXPECT_TRUE(words.contains(QStringLiteral("Abbrechen"))) << words.join(", ").toStdString();
+  });
 }
 
 // Every shipped catalogue carries a translation of each text of the string
