@@ -258,7 +258,7 @@ void ZozDlg::SetUpButtons() {
           Command([this] { OpenConfiguredPage(kStrProductPage); }));
   // A page button without a page to open would do nothing: it is not
   // shown, nor is the word written on it.
-  for (const auto [buttonId, captionId, page] : {std::tuple{IDC_HOME, IDC_CAPTION_HOME, kStrHomePage},
+  for (const auto& [buttonId, captionId, page] : {std::tuple{IDC_HOME, IDC_CAPTION_HOME, kStrHomePage},
                                                  std::tuple{IDC_HELP, IDC_CAPTION_HELP, kStrProductPage}}) {
     const bool shown = !ProgramPageAddress(page).empty();
     button(buttonId)->setVisible(shown);
