@@ -19,6 +19,8 @@ class WindowText {
 QString WindowString(int stringId);
 QString ShownText(const char* english);
 QString ShownText(const std::string& english);
+// Why a job failed (its `fail_reason`), as the user reads it.
+QString ShownReason(const char* reason);
 
 // Loads the catalogue of the user's language (QLocale::system()) into the
 // application. False when the language has none: the English texts stay.

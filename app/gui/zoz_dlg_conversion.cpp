@@ -32,7 +32,7 @@ void ZozDlg::setRowStatus(int row, const std::string& text) {
   const JobItem* job = TheJobList().at(row);
   if (item == nullptr || job == nullptr) return;
   item->setText(kStatusColumn, ShownText(text));
-  item->setToolTip(kStatusColumn, QString::fromUtf8(job->fail_reason));
+  item->setToolTip(kStatusColumn, ShownReason(job->fail_reason));
   UpdateRowSpokenText(*item);
   AnnounceRow(row);
 }

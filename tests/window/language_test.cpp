@@ -12,6 +12,7 @@
 #include "app/gui/window_services.h"
 #include "app/gui/window_text.h"
 #include "app/string_table.h"
+#include "engine/failure_reason.h"
 #include "controls/wx_static.h"
 #include "window_fixture.h"
 
@@ -97,6 +98,23 @@ TEST_F(LanguageTest, UnderAGermanLocaleQuestionsTheirButtonsAndTheFileDialogAreG
   });
 }
 
+// Why a job failed reads in the user's language with its path or figure in
+// place; what the encoder itself said stays as it said it.
+TEST_F(LanguageTest, UnderAGermanLocaleAFailureReasonIsGerman) {
+  ASSERT_TRUE(InstallWindowTranslation());
+  EXPECT_EQ(ShownReason(ReasonText(kReasonFolderMissing, "/media/stick/films/").c_str()),
+            QStringLiteral("der Zielordner /media/stick/films/ existiert nicht"));
+  EXPECT_EQ(ShownReason(ReasonText(kReasonPartial, "37%").c_str()),
+            QStringLiteral("der Encoder schrieb nur 37% des Bereichs"));
+  EXPECT_EQ(ShownReason(kReasonNoAudio), QStringLiteral("die Quelle hat keine Tonspur zum Umwandeln"));
+  // A path that itself looks like a form is taken whole.
+  EXPECT_EQ(ShownReason(ReasonText(kReasonNoEncoder, "/opt/no encoder program at /x").c_str()),
+            QStringLiteral("kein Encoder-Programm unter /opt/no encoder program at /x"));
+  EXPECT_EQ(ShownReason("Invalid data found when processing input"),
+            QStringLiteral("Invalid data found when processing input"));
+  EXPECT_EQ(ShownReason(""), QString());
+}
+
 // Every shipped catalogue carries a translation of each text of the string
 // table the window shows, and the captions fit in each language.
 TEST_F(LanguageTest, EveryShippedLanguageTranslatesTheStringTableAndFits) {
@@ -105,6 +123,11 @@ TEST_F(LanguageTest, EveryShippedLanguageTranslatesTheStringTableAndFits) {
     ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/orva_%1.qm").arg(QLatin1String(language)))) << language;
     for (int id : kShownStrings) {
       EXPECT_FALSE(translator.translate("WindowText", LoadString(id)).isEmpty()) << language << ": " << LoadString(id);
+    }
+    for (const char* form : kReasonForms) {
+      EXPECT_TRUE(translator.translate("WindowText", form).contains(QStringLiteral("%1")) ||
+                  !QString::fromUtf8(form).contains(QStringLiteral("%1")))
+          << language << ": " << form;
     }
     QCoreApplication::installTranslator(&translator);
     OpenWindow().show();
