@@ -22,15 +22,20 @@ QString AccessibleComboBox::text(QAccessible::Text kind) const {
   return QAccessibleWidget::text(kind);
 }
 
-int AccessibleComboBox::childCount() const { return combo()->view() != nullptr ? 1 : 0; }
+// The list is a child only while it is open: the items of a closed list
+// would report themselves as showing, and a screen reader would read them
+// out beside the window.
+bool AccessibleComboBox::listOpen() const { return combo()->view() != nullptr && combo()->view()->isVisible(); }
+
+int AccessibleComboBox::childCount() const { return listOpen() ? 1 : 0; }
 
 QAccessibleInterface* AccessibleComboBox::child(int index) const {
-  if (index != 0 || combo()->view() == nullptr) return nullptr;
+  if (index != 0 || !listOpen()) return nullptr;
   return QAccessible::queryAccessibleInterface(combo()->view());
 }
 
 int AccessibleComboBox::indexOfChild(const QAccessibleInterface* child) const {
-  return child != nullptr && combo()->view() != nullptr && child->object() == combo()->view() ? 0 : -1;
+  return child != nullptr && listOpen() && child->object() == combo()->view() ? 0 : -1;
 }
 
 QStringList AccessibleComboBox::actionNames() const { return {showMenuAction(), pressAction()}; }

@@ -1,6 +1,7 @@
 // How a screen reader sees a combo box: named after its caption when it has
 // one (Qt on Linux names a combo after its current text), the current text
-// as its value, its list as its child and opening the list as its action.
+// as its value, its list as its child while it is open and opening the list
+// as its action.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -25,6 +26,7 @@ class AccessibleComboBox : public QAccessibleWidget {
 
  private:
   QComboBox* combo() const;
+  bool listOpen() const;
 };
 
 }  // namespace orva

@@ -24,28 +24,35 @@ void ExplainEncoderEnd(JobItem& job, const ExitStatus& exit, const char* lastMes
   if (lastMessage[0] != '\0') {
     SetReason(job, lastMessage);
   } else if (exit.exited) {
-    SetReason(job, "the encoder ended with status " + std::to_string(exit.code));
+    SetReason(job, ReasonText(kReasonEncoderStatus, std::to_string(exit.code)));
   } else {
-    SetReason(job, "the encoder was ended by signal " + std::to_string(exit.signal));
+    SetReason(job, ReasonText(kReasonEncoderSignal, std::to_string(exit.signal)));
   }
 }
 
 }  // namespace
 
+std::string ReasonText(const char* form, const std::string& value) {
+  std::string text = form;
+  const std::size_t mark = text.find("%1");
+  if (mark != std::string::npos) text.replace(mark, 2, value);
+  return text;
+}
+
 void ExplainLaunchFailure(JobItem& job, int buildResult, const char* programPath) {
   if (buildResult != kCommandBuilt) {
     SetReason(job, CommandFailureText(buildResult));
   } else if (std::error_code error; !std::filesystem::exists(programPath, error) && !error) {
-    SetReason(job, std::string("no encoder program at ") + programPath);
+    SetReason(job, ReasonText(kReasonNoEncoder, programPath));
   } else {
-    SetReason(job, std::string("the encoder program ") + programPath + " cannot be started");
+    SetReason(job, ReasonText(kReasonEncoderWontStart, programPath));
   }
 }
 
 void ExplainFolderRefusal(JobItem& job, const std::string& folder) {
   std::error_code error;
   const bool missing = !std::filesystem::is_directory(folder, error);
-  SetReason(job, "the output folder " + folder + (missing ? " does not exist" : " is not writable"));
+  SetReason(job, ReasonText(missing ? kReasonFolderMissing : kReasonFolderNotWritable, folder));
 }
 
 void ExplainEndedJob(JobItem& job, const char* verdict, double percent,
@@ -54,13 +61,13 @@ void ExplainEndedJob(JobItem& job, const char* verdict, double percent,
   job.fail_reason[0] = '\0';
   if (std::strcmp(verdict, kStatusSuccess) == 0) return;
   if (job.profile != nullptr && job.profile->videoCodecCount == 0 && job.audio_streams == 0) {
-    SetReason(job, "the source has no audio stream to convert");
+    SetReason(job, kReasonNoAudio);
   } else if (EncoderEndedBadly(encoderExit) && !stopRequested) {
     ExplainEncoderEnd(job, encoderExit, encoderLastMessage);
   } else if (stopRequested) {
-    SetReason(job, "stopped after " + Percent(percent) + " of the range");
+    SetReason(job, ReasonText(kReasonStopped, Percent(percent)));
   } else {
-    SetReason(job, "the encoder wrote only " + Percent(percent) + " of the range");
+    SetReason(job, ReasonText(kReasonPartial, Percent(percent)));
   }
 }
 

@@ -9,6 +9,27 @@
 
 namespace orva {
 
+// The forms of the reasons; "%1" stands for what each one names (a path, a
+// share, a number). The core keeps them in English; the window shows them
+// in the user's language.
+inline constexpr char kReasonNoAudio[] = "the source has no audio stream to convert";
+inline constexpr char kReasonEncoderStatus[] = "the encoder ended with status %1";
+inline constexpr char kReasonEncoderSignal[] = "the encoder was ended by signal %1";
+inline constexpr char kReasonNoEncoder[] = "no encoder program at %1";
+inline constexpr char kReasonEncoderWontStart[] = "the encoder program %1 cannot be started";
+inline constexpr char kReasonFolderMissing[] = "the output folder %1 does not exist";
+inline constexpr char kReasonFolderNotWritable[] = "the output folder %1 is not writable";
+inline constexpr char kReasonStopped[] = "stopped after %1 of the range";
+inline constexpr char kReasonPartial[] = "the encoder wrote only %1 of the range";
+inline constexpr const char* kReasonForms[] = {
+    kReasonNoAudio,          kReasonEncoderStatus,  kReasonEncoderSignal,
+    kReasonNoEncoder,        kReasonEncoderWontStart, kReasonFolderMissing,
+    kReasonFolderNotWritable, kReasonStopped,        kReasonPartial,
+};
+
+// `form` with `value` in place of its "%1".
+std::string ReasonText(const char* form, const std::string& value);
+
 // The encoder could not be started for the job: `buildResult` is the result
 // of building its command (encoder_command.h), kCommandBuilt when the
 // program itself would not start.

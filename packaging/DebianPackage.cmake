@@ -1,6 +1,8 @@
 # cpack -G DEB: orva-video-converter_<version>_<arch>.deb with the install
 # layout under /usr. Library dependencies come from the binaries; ffmpeg is
-# added because the probe and the encoder run it as a program.
+# added because the probe and the encoder run it as a program, and Qt's
+# translations because the window loads Qt's own catalogue of the user's
+# language (the file dialogs, the buttons of its questions).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orva-video-converter)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -14,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS ffmpeg)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(ORVA_HOME_URL)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ORVA_HOME_URL})

@@ -23,7 +23,7 @@ mkvtoolnix mediainfo mp3val flac vorbis-tools sox
 locales
 weston xwayland qt6-wayland
 at-spi2-core python3-pyatspi dbus-x11
-qt6-l10n-tools qt6-tools-dev
+qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 dpkg-dev file lintian appstream desktop-file-utils
 slurm-wlm munge openssh-server openssh-client parallel rsync python3
 "

@@ -3,12 +3,28 @@
 # window idle, converting, after a failed job (with its reason), with the
 # profile menu open and with 30 rows, and each dialog it opens (Edit
 # Profile for a video and an audio profile, the wait box, a question, About,
-# the folder dialog). Writes small PNGs into docs/, or the folder given.
-# Needs a build (ORVA_BUILD_DIR, default build/) with window_gallery.
+# the folder and file dialogs).
+#   scripts/screenshot.sh [--language de|fr|es] [folder]
+# Writes small PNGs into the folder: docs/ for English, docs/<language>/ for
+# another language. Needs a build (ORVA_BUILD_DIR, default build/) with
+# window_gallery. The X server takes a free display number, or
+# ORVA_DISPLAY_NUMBER when set.
 set -e
 cd "$(dirname "$0")/.."
 BUILD_DIR="$(realpath "${ORVA_BUILD_DIR:-build}")"
-OUT="$(realpath -m "${1:-docs}")"
+language=en
+if [ "$1" = "--language" ]; then
+  language=$2
+  shift 2
+fi
+case $language in
+  en) locale=C.UTF-8 default_out=docs ;;
+  de) locale=de_DE.UTF-8 default_out=docs/de ;;
+  fr) locale=fr_FR.UTF-8 default_out=docs/fr ;;
+  es) locale=es_ES.UTF-8 default_out=docs/es ;;
+  *) echo "no such language: $language (en, de, fr, es)" >&2; exit 2 ;;
+esac
+OUT="$(realpath -m "${1:-$default_out}")"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$WORK/home" "$WORK/program" "$WORK/media" "$WORK/shots" "$OUT"
@@ -32,7 +48,9 @@ while [ $i -le 28 ]; do
 done
 mkfifo "$WORK/media/still-copying.mp4"
 
-HOME="$WORK/home" xvfb-run -a -s "-screen 0 1024x768x24" \
+server=-a
+[ -n "$ORVA_DISPLAY_NUMBER" ] && server="-n $ORVA_DISPLAY_NUMBER"
+HOME="$WORK/home" LANG=$locale LC_ALL=$locale xvfb-run $server -s "-screen 0 1024x768x24" \
   "$BUILD_DIR/bin/window_gallery" "$WORK/program" "$WORK/media" "$WORK/shots"
 
 # Few colours are enough for these pictures: quantised they stay small.

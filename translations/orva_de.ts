@@ -355,5 +355,69 @@ Jetzt anhalten?</translation>
         <source>not kept: %1</source>
         <translation>nicht übernommen: %1</translation>
     </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Anfang setzen</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Ende setzen</translation>
+    </message>
+    <message>
+        <source>the path is 260 bytes or longer</source>
+        <translation>der Pfad ist 260 Bytes lang oder länger</translation>
+    </message>
+    <message>
+        <source>These files were not added:</source>
+        <translation>Diese Dateien wurden nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>the source has no audio stream to convert</source>
+        <translation>die Quelle hat keine Tonspur zum Umwandeln</translation>
+    </message>
+    <message>
+        <source>the encoder ended with status %1</source>
+        <translation>der Encoder endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>the encoder was ended by signal %1</source>
+        <translation>der Encoder wurde durch Signal %1 beendet</translation>
+    </message>
+    <message>
+        <source>no encoder program at %1</source>
+        <translation>kein Encoder-Programm unter %1</translation>
+    </message>
+    <message>
+        <source>the encoder program %1 cannot be started</source>
+        <translation>das Encoder-Programm %1 lässt sich nicht starten</translation>
+    </message>
+    <message>
+        <source>the output folder %1 does not exist</source>
+        <translation>der Zielordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the output folder %1 is not writable</source>
+        <translation>in den Zielordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of the range</source>
+        <translation>angehalten nach %1 des Bereichs</translation>
+    </message>
+    <message>
+        <source>the encoder wrote only %1 of the range</source>
+        <translation>der Encoder schrieb nur %1 des Bereichs</translation>
+    </message>
+    <message>
+        <source>the encoder command would be longer than 1023 characters</source>
+        <translation>der Encoder-Befehl wäre länger als 1023 Zeichen</translation>
+    </message>
+    <message>
+        <source>the output path would be too long (259 characters, 255 for the file name)</source>
+        <translation>der Zielpfad wäre zu lang (259 Zeichen, 255 für den Dateinamen)</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be searched</source>
+        <translation>der Zielordner lässt sich nicht durchsuchen</translation>
+    </message>
 </context>
 </TS>

@@ -355,5 +355,69 @@ Do you want to stop now?</source>
         <source>not kept: %1</source>
         <translation>no conservado: %1</translation>
     </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Fijar el inicio</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Fijar el final</translation>
+    </message>
+    <message>
+        <source>the path is 260 bytes or longer</source>
+        <translation>la ruta tiene 260 bytes o más</translation>
+    </message>
+    <message>
+        <source>These files were not added:</source>
+        <translation>Estos archivos no se añadieron:</translation>
+    </message>
+    <message>
+        <source>the source has no audio stream to convert</source>
+        <translation>el origen no tiene pista de audio que convertir</translation>
+    </message>
+    <message>
+        <source>the encoder ended with status %1</source>
+        <translation>el codificador terminó con el estado %1</translation>
+    </message>
+    <message>
+        <source>the encoder was ended by signal %1</source>
+        <translation>el codificador fue terminado por la señal %1</translation>
+    </message>
+    <message>
+        <source>no encoder program at %1</source>
+        <translation>no hay codificador en %1</translation>
+    </message>
+    <message>
+        <source>the encoder program %1 cannot be started</source>
+        <translation>no se puede iniciar el codificador %1</translation>
+    </message>
+    <message>
+        <source>the output folder %1 does not exist</source>
+        <translation>la carpeta de destino %1 no existe</translation>
+    </message>
+    <message>
+        <source>the output folder %1 is not writable</source>
+        <translation>no se puede escribir en la carpeta de destino %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of the range</source>
+        <translation>detenido tras el %1 del intervalo</translation>
+    </message>
+    <message>
+        <source>the encoder wrote only %1 of the range</source>
+        <translation>el codificador solo escribió el %1 del intervalo</translation>
+    </message>
+    <message>
+        <source>the encoder command would be longer than 1023 characters</source>
+        <translation>la orden del codificador superaría los 1023 caracteres</translation>
+    </message>
+    <message>
+        <source>the output path would be too long (259 characters, 255 for the file name)</source>
+        <translation>la ruta de salida sería demasiado larga (259 caracteres, 255 para el nombre del archivo)</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be searched</source>
+        <translation>no se puede explorar la carpeta de destino</translation>
+    </message>
 </context>
 </TS>

@@ -355,5 +355,69 @@ Arrêter maintenant ?</translation>
         <source>not kept: %1</source>
         <translation>non conservé : %1</translation>
     </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>the path is 260 bytes or longer</source>
+        <translation>le chemin fait 260 octets ou plus</translation>
+    </message>
+    <message>
+        <source>These files were not added:</source>
+        <translation>Ces fichiers n&apos;ont pas été ajoutés :</translation>
+    </message>
+    <message>
+        <source>the source has no audio stream to convert</source>
+        <translation>la source n'a pas de piste audio à convertir</translation>
+    </message>
+    <message>
+        <source>the encoder ended with status %1</source>
+        <translation>l'encodeur s'est terminé avec le code %1</translation>
+    </message>
+    <message>
+        <source>the encoder was ended by signal %1</source>
+        <translation>l'encodeur a été arrêté par le signal %1</translation>
+    </message>
+    <message>
+        <source>no encoder program at %1</source>
+        <translation>aucun encodeur à l'emplacement %1</translation>
+    </message>
+    <message>
+        <source>the encoder program %1 cannot be started</source>
+        <translation>l'encodeur %1 ne peut pas être lancé</translation>
+    </message>
+    <message>
+        <source>the output folder %1 does not exist</source>
+        <translation>le dossier de destination %1 n'existe pas</translation>
+    </message>
+    <message>
+        <source>the output folder %1 is not writable</source>
+        <translation>le dossier de destination %1 n'est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of the range</source>
+        <translation>arrêté après %1 de la plage</translation>
+    </message>
+    <message>
+        <source>the encoder wrote only %1 of the range</source>
+        <translation>l'encodeur n'a écrit que %1 de la plage</translation>
+    </message>
+    <message>
+        <source>the encoder command would be longer than 1023 characters</source>
+        <translation>la commande de l'encodeur dépasserait 1023 caractères</translation>
+    </message>
+    <message>
+        <source>the output path would be too long (259 characters, 255 for the file name)</source>
+        <translation>le chemin de sortie serait trop long (259 caractères, 255 pour le nom du fichier)</translation>
+    </message>
+    <message>
+        <source>the output folder cannot be searched</source>
+        <translation>le dossier de destination ne peut pas être parcouru</translation>
+    </message>
 </context>
 </TS>

@@ -17,7 +17,9 @@ CWaitDlg::CWaitDlg(QWidget* parent, const QString& message, AddFilesWorker& work
   setFixedSize(430, 150);
   setStyleSheet(SkinDialogStyleSheet());
   message_ = new QLabel(message, this);
-  message_->setGeometry(8, 10, 297, 21);
+  // The message may take the box's whole width: other languages say it
+  // at greater length.
+  message_->setGeometry(8, 10, 414, 21);
   file_ = new QLabel(this);
   file_->setGeometry(32, 114, 390, 20);
   workerCheck_.setInterval(100);

@@ -19,9 +19,17 @@ class WindowText {
 QString WindowString(int stringId);
 QString ShownText(const char* english);
 QString ShownText(const std::string& english);
+// Why a job failed (its `fail_reason`), as the user reads it.
+QString ShownReason(const char* reason);
 
 // Loads the catalogue of the user's language (QLocale::system()) into the
 // application. False when the language has none: the English texts stay.
 bool InstallWindowTranslation();
+
+// Loads the toolkit's own catalogue of the user's language, installed with
+// the system's Qt translations: the file dialogs and the buttons of the
+// questions (Yes, No, OK, Cancel) speak the language of the window. False
+// when it is missing.
+bool InstallToolkitTranslation();
 
 }  // namespace orva

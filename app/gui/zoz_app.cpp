@@ -25,6 +25,7 @@ QApplication* MakeApplication(int& argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("orva-video-converter"));
   QApplication::setOrganizationName(QStringLiteral("orva"));
   InstallWindowTranslation();
+  InstallToolkitTranslation();
   return application;
 }
 

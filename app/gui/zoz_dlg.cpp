@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QWindow>
 #include <ctime>
+#include <tuple>
 
 #include "app/gui/about_dlg.h"
 #include "app/gui/control_ids.h"
@@ -255,9 +256,14 @@ void ZozDlg::SetUpButtons() {
           Command([this] { OpenConfiguredPage(kStrHomePage); }));
   connect(button(IDC_HELP), &QAbstractButton::clicked, this,
           Command([this] { OpenConfiguredPage(kStrProductPage); }));
-  // A page button without a page to open would do nothing: it is not shown.
-  button(IDC_HOME)->setVisible(!ProgramPageAddress(kStrHomePage).empty());
-  button(IDC_HELP)->setVisible(!ProgramPageAddress(kStrProductPage).empty());
+  // A page button without a page to open would do nothing: it is not
+  // shown, nor is the word written on it.
+  for (const auto& [buttonId, captionId, page] : {std::tuple{IDC_HOME, IDC_CAPTION_HOME, kStrHomePage},
+                                                 std::tuple{IDC_HELP, IDC_CAPTION_HELP, kStrProductPage}}) {
+    const bool shown = !ProgramPageAddress(page).empty();
+    button(buttonId)->setVisible(shown);
+    label(captionId)->setVisible(shown);
+  }
 }
 
 void ZozDlg::SetUpLabels() {

@@ -171,6 +171,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   // Job list.
   void AddFiles(const QStringList& paths);
   void AppendJobRow(JobItem& job);
+  void ShowJobList(bool shown);
   void AfterAdd(int previousCount);
   void RefreshProfileSummary();
   void UpdateRowSpokenText(QTreeWidgetItem& item);

@@ -19,7 +19,7 @@ constexpr int kStatusColumn = 3;
 
 // Why a job failed, or what its output could not carry of the source.
 QString StatusTip(const JobItem& job) {
-  if (job.fail_reason[0] != '\0' || job.not_kept[0] == '\0') return QString::fromUtf8(job.fail_reason);
+  if (job.fail_reason[0] != '\0' || job.not_kept[0] == '\0') return ShownReason(job.fail_reason);
   const QString items = QString::fromUtf8(job.not_kept + std::strlen(kNotKeptLead));
   return WindowText::tr("not kept: %1").arg(items);
 }

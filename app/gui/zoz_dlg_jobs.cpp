@@ -38,7 +38,7 @@ QStringList LocalFiles(const QMimeData* mime) {
 
 // Why a file's path cannot be passed on, as the user reads it: the child
 // programs' path fields hold 259 bytes.
-QString RefusalText() { return QStringLiteral("the path is 260 bytes or longer"); }
+QString RefusalText() { return WindowText::tr("the path is 260 bytes or longer"); }
 
 }  // namespace
 
@@ -96,15 +96,16 @@ void ZozDlg::AddFiles(const QStringList& paths) {
     AfterAdd(previousCount);
   }
   if (!refused.isEmpty()) {
-    services_.showMessage(this, QStringLiteral("These files were not added:\n") + refused.join(QLatin1Char('\n')),
-                          QStringLiteral("Add Files"));
+    services_.showMessage(this, WindowText::tr("These files were not added:") + QLatin1Char('\n') +
+                                    refused.join(QLatin1Char('\n')),
+                          WindowText::tr("Add Files"));
   }
 }
 
 void ZozDlg::AppendJobRow(JobItem& job) {
   TheJobList().append(&job);
   job.index = TheJobList().count() - 1;
-  jobList_->show();
+  ShowJobList(true);
   auto* item = new QTreeWidgetItem(jobList_);
   item->setText(kColumnStatus, ShownText(kRowReady));
   WriteJobRow(job);
@@ -154,7 +155,7 @@ void ZozDlg::OnDeleteSelected() {
     TheJobList().removeAt(row);
   }
   TheJobList().renumber();
-  if (jobList_->topLevelItemCount() == 0) jobList_->hide();
+  if (jobList_->topLevelItemCount() == 0) ShowJobList(false);
 }
 
 void ZozDlg::OnClear() {
@@ -163,7 +164,15 @@ void ZozDlg::OnClear() {
   for (JobItem* job = TheJobList().head; job != nullptr; job = job->next) preview_->forgetJob(job);
   TheJobList().freeAll();
   jobList_->clear();
-  jobList_->hide();
+  ShowJobList(false);
+}
+
+// The list shows while it has rows; the hint to drop files shows in its
+// place while it is empty. Lying under the list is not enough: a screen
+// reader would read the hint out beside the rows.
+void ZozDlg::ShowJobList(bool shown) {
+  jobList_->setVisible(shown);
+  for (int id : {IDC_DROP_HINT, IDC_DROP_HINT_MORE}) control(id)->setVisible(!shown);
 }
 
 void ZozDlg::OnRowClicked(int row) { preview_->onRowClick(row); }

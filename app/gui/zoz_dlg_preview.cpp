@@ -4,6 +4,7 @@
 
 #include "app/gui/control_ids.h"
 #include "app/gui/platform_choice.h"
+#include "app/gui/window_text.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/job_rows.h"
 #include "controls/bitmap_slider.h"
@@ -71,12 +72,14 @@ void ZozDlg::setBeginLabel(const std::string& text) {
 
 void ZozDlg::setEndLabel(const std::string& text) { label(IDC_TRIM_END)->setText(QString::fromStdString(text)); }
 
+// The controller names its questions in English; the user reads them in
+// the window's language.
 bool ZozDlg::askYesNo(const std::string& text, const std::string& caption) {
-  return services_.askYesNo(this, QString::fromStdString(text), QString::fromStdString(caption), false);
+  return services_.askYesNo(this, ShownText(text), ShownText(caption), false);
 }
 
 void ZozDlg::showMessage(const std::string& text, const std::string& caption) {
-  services_.showMessage(this, QString::fromStdString(text), QString::fromStdString(caption));
+  services_.showMessage(this, ShownText(text), ShownText(caption));
 }
 
 void ZozDlg::startPlayerWatchTimer() { playerWatchTimer_.start(); }

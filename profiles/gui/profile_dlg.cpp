@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "app/gui/skin_style.h"
@@ -23,6 +24,13 @@ int DluY(int units) { return static_cast<int>(std::lround(units * 1.625)); }
 // frame size ("1408x1152") whole.
 constexpr int kCodecWidth = 168;
 constexpr int kSizeWidth = 60;
+constexpr int kComboHeight = 14;
+constexpr int kTextHeight = 8;
+// Captions at the left edge keep clear of the dialog's edge or of the
+// groups' frames; the others of the box before them.
+constexpr int kDialogEdge = 4;
+constexpr int kEdgeRoom = 11;
+constexpr int kGap = 4;
 
 class ComboTarget : public OptionTarget {
  public:
@@ -57,45 +65,50 @@ AudioCodecEntry& AudioEntry() { return currentProfile->audioCodecs[currentProfil
 
 CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(WindowText::tr("Edit Profile"));
-  setFixedSize(DluX(254), DluY(247));
   setStyleSheet(SkinDialogStyleSheet());
 
-  AddText(WindowText::tr("Profile Name:"), 7, 15, 44, 8);
+  // Column 1: the captions at the left edge and the boxes after them;
+  // column 2: the captions and boxes of the right half.
+  AddText(WindowText::tr("Profile Name:"), 1, kDialogEdge, 15, 51);
   ShowProfileName(QString::fromUtf8(currentProfile->name));
-  AddText(WindowText::tr("Extension:"), 16, 29, 35, 8);
-  QComboBox* extension = AddCombo(IDC_EXTENSION_COMBO, 61, 27, 104, 14);
+  AddText(WindowText::tr("Extension:"), 1, kDialogEdge, 29, 51);
+  QComboBox* extension = AddCombo(IDC_EXTENSION_COMBO, 1, 61, 27, 104);
 
-  auto* video = new QGroupBox(WindowText::tr("Video"), this);
-  video->setGeometry(DluX(7), DluY(42), DluX(240), DluY(90));
-  video->lower();
-  AddText(WindowText::tr("Video Codec:"), 19, 60, 43, 8);
+  groups_[0] = new QGroupBox(WindowText::tr("Video"), this);
+  groups_[0]->setGeometry(DluX(7), DluY(42), DluX(240), DluY(90));
+  AddText(WindowText::tr("Video Codec:"), 1, kEdgeRoom, 60, 62);
   // The codec names are the longest texts: their boxes reach the group's edge.
-  QComboBox* videoCodec = AddCombo(IDC_VIDEO_CODEC_COMBO, 69, 58, kCodecWidth, 14);
-  AddText(WindowText::tr("Size:"), 46, 82, 16, 8);
-  AddCombo(IDC_SIZE_COMBO, 69, 80, kSizeWidth, 14);
-  AddText(WindowText::tr("BitRate:"), 142, 82, 27, 8);
-  AddCombo(IDC_VIDEO_BITRATE_COMBO, 174, 80, 48, 14);
-  AddText(WindowText::tr("AspectRatio:"), 20, 106, 42, 8);
-  AddCombo(IDC_ASPECT_COMBO, 69, 103, 48, 14);
-  AddText(WindowText::tr("FrameRate:"), 130, 106, 39, 8);
-  AddCombo(IDC_FRAME_RATE_COMBO, 174, 103, 48, 14);
+  QComboBox* videoCodec = AddCombo(IDC_VIDEO_CODEC_COMBO, 1, 69, 58, kCodecWidth);
+  AddText(WindowText::tr("Size:"), 1, kEdgeRoom, 82, 62);
+  AddCombo(IDC_SIZE_COMBO, 1, 69, 80, kSizeWidth);
+  AddText(WindowText::tr("BitRate:"), 2, 69 + kSizeWidth + kGap, 82, 169);
+  AddCombo(IDC_VIDEO_BITRATE_COMBO, 2, 174, 80, 48);
+  AddText(WindowText::tr("AspectRatio:"), 1, kEdgeRoom, 106, 62);
+  AddCombo(IDC_ASPECT_COMBO, 1, 69, 103, 48);
+  AddText(WindowText::tr("FrameRate:"), 2, 69 + 48 + kGap, 106, 169);
+  AddCombo(IDC_FRAME_RATE_COMBO, 2, 174, 103, 48);
 
-  auto* audio = new QGroupBox(WindowText::tr("Audio"), this);
-  audio->setGeometry(DluX(7), DluY(141), DluX(240), DluY(76));
-  audio->lower();
-  AddText(WindowText::tr("Audio Codec:"), 18, 159, 44, 8);
-  QComboBox* audioCodec = AddCombo(IDC_AUDIO_CODEC_COMBO, 69, 157, kCodecWidth, 14);
-  AddText(WindowText::tr("BitRate:"), 35, 180, 27, 8);
-  AddCombo(IDC_AUDIO_BITRATE_COMBO, 69, 177, 48, 14);
-  AddText(WindowText::tr("SampleRate:"), 127, 180, 42, 8);
-  AddCombo(IDC_SAMPLE_RATE_COMBO, 174, 177, 48, 14);
-  AddText(WindowText::tr("Channels:"), 29, 201, 33, 8);
-  AddCombo(IDC_CHANNELS_COMBO, 69, 199, 48, 14);
+  groups_[1] = new QGroupBox(WindowText::tr("Audio"), this);
+  groups_[1]->setGeometry(DluX(7), DluY(141), DluX(240), DluY(76));
+  AddText(WindowText::tr("Audio Codec:"), 1, kEdgeRoom, 159, 62);
+  QComboBox* audioCodec = AddCombo(IDC_AUDIO_CODEC_COMBO, 1, 69, 157, kCodecWidth);
+  AddText(WindowText::tr("BitRate:"), 1, kEdgeRoom, 180, 62);
+  AddCombo(IDC_AUDIO_BITRATE_COMBO, 1, 69, 177, 48);
+  AddText(WindowText::tr("SampleRate:"), 2, 69 + 48 + kGap, 180, 169);
+  AddCombo(IDC_SAMPLE_RATE_COMBO, 2, 174, 177, 48);
+  AddText(WindowText::tr("Channels:"), 1, kEdgeRoom, 201, 62);
+  AddCombo(IDC_CHANNELS_COMBO, 1, 69, 199, 48);
+  for (QGroupBox* group : groups_) group->lower();
 
+  // A longer word than "OK" widens the button to the left.
   auto* ok = new QPushButton(WindowText::tr("OK"), this);
-  ok->setGeometry(DluX(197), DluY(226), DluX(50), DluY(14));
+  ok->ensurePolished();
+  const int okWidth = std::max(DluX(50), ok->sizeHint().width());
+  ok->setGeometry(DluX(247) - okWidth, DluY(226), okWidth, DluY(14));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  placed_.push_back({ok, 2});
+  MakeRoomForCaptions();
 
   Fill(extension, currentProfile->extensions, currentProfile->extensionIndex);
   if (currentProfile->videoCodecCount == 0) {
@@ -113,22 +126,49 @@ CProfileDlg::CProfileDlg(QWidget* parent) : QDialog(parent) {
   FillAudioOptions();
 }
 
-QComboBox* CProfileDlg::AddCombo(int id, int left, int top, int width, int height) {
+QComboBox* CProfileDlg::AddCombo(int id, int column, int left, int top, int width) {
   auto* combo = new QComboBox(this);
-  combo->setGeometry(DluX(left), DluY(top), DluX(width), DluY(height));
+  combo->setGeometry(DluX(left), DluY(top), DluX(width), DluY(kComboHeight));
   combo->setObjectName(QString::number(id));
   combos_[id] = combo;
+  placed_.push_back({combo, column});
   connect(combo, &QComboBox::currentIndexChanged, this, [this, id](int index) { OnChanged(id, index); });
   return combo;
 }
 
-// Captions end where their place ends and may run further left, since the
-// dialog's font is wider than the one the places were measured in.
-void CProfileDlg::AddText(const QString& text, int left, int top, int width, int height) {
-  constexpr int kExtraWidth = 24;
+// A caption ends where its box begins and may take the room before it, from
+// `roomFrom` on (dialog units): the dialog's font is wider than the one the
+// places were measured in, and other languages have longer words.
+void CProfileDlg::AddText(const QString& text, int column, int roomFrom, int top, int right) {
   auto* label = new QLabel(text, this);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setGeometry(DluX(left) - kExtraWidth, DluY(top) - 3, DluX(width) + kExtraWidth, DluY(height) + 6);
+  label->setGeometry(DluX(roomFrom), DluY(top) - 3, DluX(right) - DluX(roomFrom), DluY(kTextHeight) + 6);
+  captions_.push_back({label, column});
+}
+
+// Where a caption of the user's language is longer than its room, the
+// column it ends in moves right, and with it the columns after it; the
+// groups and the dialog widen by as much.
+void CProfileDlg::MakeRoomForCaptions() {
+  int shift[3] = {0, 0, 0};
+  for (int column = 1; column <= 2; ++column) {
+    int shortfall = 0;
+    for (const Placed& caption : captions_) {
+      if (caption.column != column) continue;
+      caption.widget->ensurePolished();
+      shortfall = std::max(shortfall, caption.widget->minimumSizeHint().width() - caption.widget->width());
+    }
+    shift[column] = shift[column - 1] + shortfall;
+  }
+  for (const Placed& caption : captions_) {
+    // It keeps its left end after the column before it and grows to the right.
+    QWidget* label = caption.widget;
+    label->setGeometry(label->x() + shift[caption.column - 1], label->y(),
+                       label->width() + shift[caption.column] - shift[caption.column - 1], label->height());
+  }
+  for (const Placed& item : placed_) item.widget->move(item.widget->x() + shift[item.column], item.widget->y());
+  for (QGroupBox* group : groups_) group->resize(group->width() + shift[2], group->height());
+  setFixedSize(DluX(254) + shift[2], DluY(247));
 }
 
 QComboBox* CProfileDlg::combo(int id) const {
@@ -141,7 +181,8 @@ QString CProfileDlg::profileName() const { return name_->toolTip(); }
 // A name longer than its line ends in an ellipsis; the tooltip holds it whole.
 void CProfileDlg::ShowProfileName(const QString& name) {
   name_ = new QLabel(this);
-  name_->setGeometry(DluX(61), DluY(15) - 3, DluX(186), DluY(8) + 6);
+  name_->setGeometry(DluX(61), DluY(15) - 3, DluX(186), DluY(kTextHeight) + 6);
+  placed_.push_back({name_, 1});
   name_->ensurePolished();
   name_->setText(name_->fontMetrics().elidedText(name, Qt::ElideRight, name_->contentsRect().width()));
   name_->setToolTip(name);

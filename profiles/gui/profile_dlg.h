@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <map>
+#include <vector>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 
 namespace orva {
@@ -32,14 +35,24 @@ class CProfileDlg : public QDialog {
   QString profileName() const;
 
  private:
-  QComboBox* AddCombo(int id, int left, int top, int width, int height);
-  void AddText(const QString& text, int left, int top, int width, int height);
+  // A control and the column of the dialog it belongs to (1 or 2).
+  struct Placed {
+    QWidget* widget;
+    int column;
+  };
+
+  QComboBox* AddCombo(int id, int column, int left, int top, int width);
+  void AddText(const QString& text, int column, int roomFrom, int top, int right);
+  void MakeRoomForCaptions();
   void ShowProfileName(const QString& name);
   void FillVideoOptions();
   void FillAudioOptions();
   void OnChanged(int id, int index);
 
   std::map<int, QComboBox*> combos_;
+  std::vector<Placed> placed_;
+  std::vector<Placed> captions_;
+  std::array<QGroupBox*, 2> groups_{};
   QLabel* name_ = nullptr;
 };
 

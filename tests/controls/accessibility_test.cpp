@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QSignalSpy>
@@ -121,7 +122,25 @@ TEST_F(AccessibilityTest, ComboIsNamedAfterItsCaptionElseItsText) {
   combo.setAccessibleName(QStringLiteral("Destination"));
   EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("Destination"));
   EXPECT_EQ(reader->text(QAccessible::Value), QStringLiteral("/home/user/Videos"));
-  EXPECT_EQ(reader->childCount(), 1);
+}
+
+// The items of a closed list are nowhere on screen: a screen reader meets
+// the list only while it is open.
+TEST_F(AccessibilityTest, ACombosListIsItsChildOnlyWhileOpen) {
+  QComboBox combo;
+  combo.addItems({QStringLiteral("Browse..."), QStringLiteral("/home/user/Videos")});
+  combo.show();
+  QAccessibleInterface* reader = Reader(&combo);
+  EXPECT_EQ(reader->childCount(), 0);
+  EXPECT_EQ(reader->child(0), nullptr);
+  combo.showPopup();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return combo.view()->isVisible(); }, 2000));
+  ASSERT_EQ(reader->childCount(), 1);
+  EXPECT_EQ(reader->child(0)->object(), static_cast<QObject*>(combo.view()));
+  EXPECT_EQ(reader->indexOfChild(reader->child(0)), 0);
+  combo.hidePopup();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !combo.view()->isVisible(); }, 2000));
+  EXPECT_EQ(reader->childCount(), 0);
 }
 
 }  // namespace

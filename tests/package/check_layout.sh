@@ -41,7 +41,7 @@ unexpected=$(cd "$root" && find . ! -type d | grep -v -e "^./$program/" -e '^./u
 [ -z "$unexpected" ] || fail "files outside the layout: $unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in ffmpeg libqt6widgets6 libqt6svg6 libmpv2 libcurl4 libc6; do
+for package in ffmpeg qt6-translations-l10n libqt6widgets6 libqt6svg6 libmpv2 libcurl4 libc6; do
   echo "$depends" | grep -q "\\b$package\\b" || fail "Depends lacks $package: $depends"
 done
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no maintainer"

@@ -1,8 +1,9 @@
 """Reads the running window over AT-SPI as a screen reader does and checks
 what a blind user needs: every showing object named, the two sliders with
 values, the Profile and Destination combos, actions on the Begin and End
-times and on Home and Help, and that setting the seek slider's value seeks
-the preview.  Exits non-zero with the reasons on failure."""
+times and on Home and Help, that nothing the user cannot see reports itself
+as showing, and that setting the seek slider's value seeks the preview.
+Exits non-zero with the reasons on failure."""
 import re
 import sys
 import time
@@ -69,6 +70,70 @@ def by_role(objects, role):
     return [o for o in objects if o.getRoleName() == role]
 
 
+def extents(obj):
+    """(x, y, width, height) on the screen, or None without a place."""
+    try:
+        box = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except NotImplementedError:
+        return None
+    return (box.x, box.y, box.width, box.height)
+
+
+def inside(inner, outer):
+    return (outer[0] <= inner[0] and outer[1] <= inner[1] and
+            inner[0] + inner[2] <= outer[0] + outer[2] and inner[1] + inner[3] <= outer[1] + outer[3])
+
+
+def overlaps(one, other):
+    return (one[0] < other[0] + other[2] and other[0] < one[0] + one[2] and
+            one[1] < other[1] + other[3] and other[1] < one[1] + one[3])
+
+
+def describe(obj):
+    return "%s %r" % (obj.getRoleName(), obj.name)
+
+
+def hidden_but_showing(app):
+    """Objects that report SHOWING while the user cannot see them: not
+    visible themselves, inside a parent that is not showing, without a size
+    or outside their window, or wholly under a later (so higher) sibling
+    that paints its own background. Labels are drawn without one and do not
+    hide what lies under them."""
+    faults = []
+
+    def walk(obj, window):
+        children = [c for c in obj if c is not None]
+        for index, child in enumerate(children):
+            place = extents(child)
+            if child.getRoleName() in ("frame", "window", "dialog"):
+                inner_window = place
+            else:
+                inner_window = window
+            if showing(child):
+                why = None
+                if not showing(obj) and obj.getRoleName() != "application":
+                    why = "inside a %s that is not showing" % describe(obj)
+                elif not child.getState().contains(pyatspi.STATE_VISIBLE):
+                    why = "not visible"
+                elif place is not None and (place[2] <= 0 or place[3] <= 0):
+                    why = "of no size"
+                elif place is not None and window is not None and not overlaps(place, window):
+                    why = "outside its window"
+                elif place is not None:
+                    for above in children[index + 1:]:
+                        cover = extents(above)
+                        if (showing(above) and above.getRoleName() != "label" and cover is not None
+                                and inside(place, cover)):
+                            why = "under the %s" % describe(above)
+                            break
+                if why is not None:
+                    faults.append("%s reports showing, %s" % (describe(child), why))
+            walk(child, inner_window)
+
+    walk(app, None)
+    return faults
+
+
 def main():
     app = poll("the program on the accessibility bus", application)
     # Ready once the clip is listed and loaded in the preview: the seek
@@ -87,6 +152,8 @@ def main():
         if not obj.name:
             faults.append("a showing %s has no name" % obj.getRoleName())
 
+    faults.extend(hidden_but_showing(app))
+
     sliders = by_role(objects, "slider")
     if len(sliders) != 2:
         faults.append("%d sliders show, not 2" % len(sliders))
@@ -102,6 +169,12 @@ def main():
     # Home and Help show only when their pages are set: they are looked for
     # among all objects, the time labels among the showing ones.
     everything = list(descendants(app))
+    # A word written on a button goes with it: one left showing without its
+    # button reads as a control that does nothing.
+    hidden_buttons = {o.name for o in by_role(everything, "push button") if not showing(o)}
+    for label in by_role(objects, "label"):
+        if label.name in hidden_buttons:
+            faults.append("label %r shows without its button" % label.name)
     for pattern, pool in ((r"Begin\b", objects), (r"End\b", objects), (r"Home$", everything),
                           (r"Help$", everything)):
         controls = [o for o in pool if o.getRoleName() in ("push button", "link")]

@@ -110,6 +110,38 @@ TEST_F(JobListWindow, OversizedDropIsIgnoredWhole) {
   EXPECT_EQ(Rows(), 0);
 }
 
+// The hint to drop files stands in for the list while it is empty; once
+// rows cover it, it is hidden, not only covered, whichever way the list
+// empties again.
+TEST_F(JobListWindow, TheDropHintShowsExactlyWhileTheListIsEmpty) {
+  ZozDlg& window = OpenWindow();
+  window.show();
+  const auto hintShown = [&window] {
+    const bool first = window.control(IDC_DROP_HINT)->isVisible();
+    EXPECT_EQ(window.control(IDC_DROP_HINT_MORE)->isVisible(), first);
+    return first;
+  };
+  EXPECT_TRUE(hintShown());
+  const QString clip = QString::fromStdString(Clip("a.mp4", 1));
+  Drop({clip, clip});
+  ASSERT_EQ(Rows(), 2);
+  EXPECT_FALSE(hintShown());
+
+  window.jobListView()->clearSelection();
+  window.jobListView()->topLevelItem(0)->setSelected(true);
+  Click(IDC_DELETE);
+  EXPECT_FALSE(hintShown());
+  window.jobListView()->topLevelItem(0)->setSelected(true);
+  Click(IDC_DELETE);
+  EXPECT_EQ(Rows(), 0);
+  EXPECT_TRUE(hintShown());
+
+  Drop({clip});
+  EXPECT_FALSE(hintShown());
+  Click(IDC_CLEAR);
+  EXPECT_TRUE(hintShown());
+}
+
 TEST_F(JobListWindow, TrimmedRowShowsItsRangeAndLength) {
   ZozDlg& window = OpenWindow();
   Drop({QString::fromStdString(Clip("clip.mp4", 30))});

@@ -177,14 +177,23 @@ TEST_F(MainWindow, HomeAndHelpShowOnlyWithAPageToOpen) {
   qputenv("ORVA_PRODUCT_URL", "");
   ZozDlg& window = OpenWindow();
   window.show();
-  EXPECT_FALSE(window.control(IDC_HOME)->isVisible());
-  EXPECT_FALSE(window.control(IDC_HELP)->isVisible());
+  // The words written on the buttons go with them.
+  for (int id : {IDC_HOME, IDC_HELP, IDC_CAPTION_HOME, IDC_CAPTION_HELP}) {
+    EXPECT_FALSE(window.control(id)->isVisible()) << id;
+  }
 
+  // One page alone brings back its own button and word only.
   qputenv("ORVA_HOME_URL", "https://home.example/");
+  OpenWindow().show();
+  EXPECT_TRUE(window_->control(IDC_CAPTION_HOME)->isVisible());
+  EXPECT_FALSE(window_->control(IDC_CAPTION_HELP)->isVisible());
+  EXPECT_FALSE(window_->control(IDC_HELP)->isVisible());
+
   qputenv("ORVA_PRODUCT_URL", "https://product.example/");
   OpenWindow().show();
-  EXPECT_TRUE(window_->control(IDC_HOME)->isVisible());
-  EXPECT_TRUE(window_->control(IDC_HELP)->isVisible());
+  for (int id : {IDC_HOME, IDC_HELP, IDC_CAPTION_HOME, IDC_CAPTION_HELP}) {
+    EXPECT_TRUE(window_->control(id)->isVisible()) << id;
+  }
   Click(IDC_HOME);
   Click(IDC_HELP);
   qunsetenv("ORVA_HOME_URL");

@@ -1,6 +1,8 @@
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -146,6 +148,24 @@ void WindowTest::DuringPlayerStop(std::function<void()> clicks) {
     EXPECT_TRUE(WaitUntil([&] { return PlayerRecord("lingering").find(ready) != std::string::npos; }, 10000));
   }
   WhenPlayerRecords("asked", "asked", std::move(clicks));
+}
+
+void WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& inspect) {
+  bool seen = false;
+  QTimer watch;
+  watch.setInterval(20);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible() || seen) return;
+    seen = true;
+    QCoreApplication::processEvents();
+    inspect(*dialog);
+    dialog->reject();
+  });
+  watch.start();
+  open();
+  watch.stop();
+  EXPECT_TRUE(seen) << "no dialog opened";
 }
 
 void ClickAt(QWidget* target, const QPointF& where) {

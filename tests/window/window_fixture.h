@@ -33,6 +33,10 @@ struct ScriptedDesktop {
 // Runs the event loop until `done` holds or `milliseconds` have passed.
 bool WaitUntil(const std::function<bool()>& done, int milliseconds);
 
+// Runs `open`, which shows a modal dialog and returns when it closes; while
+// the dialog is up, hands it to `inspect`, then closes it as Esc does.
+void WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& inspect);
+
 // A left click at `where` in `target`, as the mouse gives it: press, then release.
 void ClickAt(QWidget* target, const QPointF& where);
 

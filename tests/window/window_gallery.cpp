@@ -1,5 +1,6 @@
 // Takes the README's pictures of the program on an X server: the window in
-// its states and each dialog it opens, driven as a user drives them.
+// its states and each dialog it opens, driven as a user drives them, in the
+// language of the locale.
 //   window_gallery <program-folder> <media-folder> <output-folder>
 // The media folder holds holiday-clip.mp4, interview.mp4, a silent
 // screen-recording.mp4, clip-NN.mp4 links and a FIFO (still-copying.mp4)
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <functional>
 
+#include "app/gui/window_text.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/string_table.h"
 #include "engine/tool_runner.h"
@@ -158,11 +160,14 @@ void TakeDialogPictures(ZozDlg& window, const orva::WindowServices& services) {
   ShootModal("wait-box", 2600, [&window] { window.AddDroppedFiles({Media("still-copying.mp4")}); });
 
   ShootModal("question", 300, [&window, &services] {
-    services.askYesNo(&window, QString::fromUtf8(orva::LoadString(orva::kStrStopFirst)),
-                      QStringLiteral("!Waring!"), true);
+    services.askYesNo(&window, orva::WindowString(orva::kStrStopFirst), orva::ShownText("!Waring!"), true);
+  });
+  ShootModal("trim-question", 300, [&window, &services] {
+    services.askYesNo(&window, orva::WindowString(orva::kStrSetBegin), orva::ShownText("Set Begin Time"), false);
   });
   ShootModal("about", 300, [&window] { window.ShowAboutBox(); });
   ShootModal("folder-dialog", 800, [&window] { window.OnBrowse(); });
+  ShootModal("file-dialog", 800, [&window] { window.OnAddFiles(); });
 }
 
 }  // namespace
@@ -174,6 +179,9 @@ int main(int argc, char** argv) {
   }
   QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QApplication application(argc, argv);
+  // The pictures speak the language of the locale, as the program does.
+  orva::InstallWindowTranslation();
+  orva::InstallToolkitTranslation();
   gMedia = QString::fromLocal8Bit(argv[2]);
   gOutput = QString::fromLocal8Bit(argv[3]);
   orva::SetUpCatalogue();
