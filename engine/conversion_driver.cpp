@@ -107,6 +107,7 @@ ConversionDriver::~ConversionDriver() { LineSplitterRelease(state_.splitter); }
 
 int ConversionDriver::convert(JobItem* firstJob) {
   if (converting_) return kNoJobStarted;  // one run at a time
+  takenThisRun_.clear();
   view_.stopPreview();
   const int result = startNextJob(firstJob);
   if (result != kJobStarted) return result;
@@ -123,6 +124,7 @@ void ConversionDriver::stop() {
 
 int ConversionDriver::startNextJob(JobItem* job) {
   for (; job != nullptr; job = following(job)) {
+    if (!takenThisRun_.insert(job).second) return kNoJobStarted;
     resetForNewRun();
     job->fail_reason[0] = '\0';
     job->not_kept[0] = '\0';

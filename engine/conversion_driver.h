@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_set>
 
 #include "app/job_item.h"
 #include "engine/conversion_state.h"
@@ -47,7 +48,9 @@ class ConversionDriver {
   // The 100 ms timer: percentage, elapsed and remaining time, bar.
   void onProgressTimer();
 
-  // Starts the first job of the chain from `job` that can be launched.
+  // Starts the first job of the chain from `job` that can be launched. A
+  // run takes each job once, whatever its result: the chain ends at a job
+  // this run has already taken.
   int startNextJob(JobItem* job);
 
   // For a driver converting beside others of the same batch: the job after
@@ -83,6 +86,8 @@ class ConversionDriver {
   bool converting_ = false;
   bool encoderRunning_ = false;
   std::function<JobItem*()> nextJob_;
+  // The jobs this run has started or tried to start; emptied when a run begins.
+  std::unordered_set<const JobItem*> takenThisRun_;
   ReservedPaths* reserved_ = nullptr;
   std::string reservedPath_;  // the running job's entry in `reserved_`
   bool passSourceFacts_ = false;

@@ -133,6 +133,8 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   const std::string& folder = startup_.programFolder;
   std::snprintf(ProbeRunner().programPath, kPathCapacity, "%s%cpb.dat", folder.c_str(), kPathSeparator);
   driver_ = std::make_unique<ConversionDriver>(*this, folder + kPathSeparator + "cv.dat");
+  // The encoder program need not measure a source the add has measured.
+  driver_->passSourceFacts(true);
   SetUpPreview();
   encoderWatchTimer_.setInterval(50);
   progressTimer_.setInterval(100);

@@ -313,5 +313,49 @@ TEST_F(DriverTest, EveryConvertWalksTheListFromTheStart) {
   EXPECT_EQ(jobs[0].out_name, std::string("clip0(0)"));  // the first run's output exists
 }
 
+// One Convert converts each job once, whatever its result: a chain of jobs
+// that leads back to a job of the run, or a lane that is handed such a job
+// again, ends the run there instead of converting it a second time.
+class OneConversionPerJob : public DriverTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OneConversionPerJob, AChainLeadingBackToAConvertedJobEndsTheRun) {
+  TestJobs jobs(folder, 2, 10, view);
+  jobs[1].next = &jobs[0];
+  SetFakeScript(GetParam());
+  ConversionDriver driver(view, kReporter);
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  // A Convert that was queued behind the first one meets the running run.
+  const bool ended = RunWhileTimersRun(driver, view, [&] { EXPECT_EQ(driver.convert(jobs.first()), kNoJobStarted); },
+                                       5000);
+  jobs[1].next = nullptr;  // the list frees its jobs along the chain
+  ASSERT_TRUE(ended) << "the run never ended";
+  EXPECT_EQ(view.results(0).size(), 1u);
+  EXPECT_EQ(view.results(1).size(), 1u);
+  EXPECT_EQ(view.convertingShown, (std::vector<bool>{true, false}));
+}
+
+TEST_P(OneConversionPerJob, ALaneHandedAJobItHasTakenAlreadyEnds) {
+  TestJobs jobs(folder, 1, 10, view);
+  SetFakeScript(GetParam());
+  ConversionDriver driver(view, kReporter);
+  int handedOut = 0;
+  driver.takeJobsFrom([&] {
+    ++handedOut;
+    return jobs.first();
+  });
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  ASSERT_TRUE(RunWhileTimersRun(driver, view, {}, 5000)) << "the run never ended";
+  EXPECT_EQ(handedOut, 1);
+  EXPECT_EQ(view.results(0).size(), 1u);
+
+  // The next Convert is a run of its own: the job converts again, once.
+  ASSERT_EQ(driver.convert(jobs.first()), kJobStarted);
+  ASSERT_TRUE(RunWhileTimersRun(driver, view, {}, 5000));
+  EXPECT_EQ(view.results(0).size(), 2u);
+}
+
+// A job that succeeds and one that fails.
+INSTANTIATE_TEST_SUITE_P(WhateverTheResult, OneConversionPerJob, ::testing::Values("10 5 1", "4 4 1"));
+
 }  // namespace
 }  // namespace orva::test

@@ -18,24 +18,24 @@ bool Exists(const std::string& path) {
   return std::filesystem::exists(path, ignored);
 }
 
-// The folder that holds the made locale, shared by all test processes of the
-// build. Each maker builds in a scratch folder and renames it into place, so
-// tests running side by side never see half a locale.
-bool MakeSharedLocale(std::string& why) {
+// The folder that holds the made locales, shared by all test processes of
+// the build. Each maker builds in a scratch folder and renames the locale
+// into place, so tests running side by side never see half a locale.
+bool MakeSharedLocale(const std::string& language, std::string& why) {
   const std::string shared = ORVA_TEST_LOCALE_DIR;
-  if (Exists(shared + "/" + kLocaleName + "/LC_NUMERIC")) return true;
+  const std::string name = language + ".UTF-8";
+  if (Exists(shared + "/" + name + "/LC_NUMERIC")) return true;
   ScratchFolder scratch;
-  const std::string made = scratch.file("locale");
-  const std::string command =
-      "localedef -i de_DE -f UTF-8 \"" + made + "/" + kLocaleName + "\" >/dev/null 2>&1";
-  if (std::system(("mkdir -p \"" + made + "\"").c_str()) != 0 || std::system(command.c_str()) != 0) {
-    why = "localedef -i de_DE -f UTF-8 failed (is the package locales installed?)";
+  const std::string made = scratch.file(name);
+  const std::string command = "localedef -i " + language + " -f UTF-8 \"" + made + "\" >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0 || !Exists(made + "/LC_NUMERIC")) {
+    why = "localedef -i " + language + " -f UTF-8 failed (is the package locales installed?)";
     return false;
   }
   std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(shared).parent_path(), error);
-  std::filesystem::rename(made, shared, error);  // fails harmlessly when another process was first
-  if (Exists(shared + "/" + kLocaleName + "/LC_NUMERIC")) return true;
+  std::filesystem::create_directories(shared, error);
+  std::filesystem::rename(made, shared + "/" + name, error);  // fails harmlessly when another process was first
+  if (Exists(shared + "/" + name + "/LC_NUMERIC")) return true;
   why = "the locale cannot be placed in " + shared;
   return false;
 }
@@ -43,7 +43,7 @@ bool MakeSharedLocale(std::string& why) {
 }  // namespace
 
 bool UseDecimalCommaLocale(std::string& why) {
-  if (!MakeSharedLocale(why)) return false;
+  if (!MakeSharedLocale("de_DE", why)) return false;
   setenv("LOCPATH", ORVA_TEST_LOCALE_DIR, 1);
   setenv("LANG", kLocaleName, 1);
   setenv("LC_ALL", kLocaleName, 1);
@@ -71,8 +71,14 @@ void LeaveDecimalCommaLocale() {
 
 std::string DecimalCommaEnvironment() {
   std::string ignored;
-  if (!MakeSharedLocale(ignored)) return "";
+  if (!MakeSharedLocale("de_DE", ignored)) return "";
   return std::string("LOCPATH=\"") + ORVA_TEST_LOCALE_DIR + "\" LANG=" + kLocaleName + " LC_ALL=" + kLocaleName;
+}
+
+bool MakeTestLocale(const std::string& language, std::string& locpath, std::string& why) {
+  if (!MakeSharedLocale(language, why)) return false;
+  locpath = ORVA_TEST_LOCALE_DIR;
+  return true;
 }
 
 }  // namespace orva::test

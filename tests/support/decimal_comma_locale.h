@@ -20,4 +20,8 @@ void LeaveDecimalCommaLocale();
 // ("LOCPATH=... LANG=... LC_ALL=..."); empty before the locale was made.
 std::string DecimalCommaEnvironment();
 
+// Makes the UTF-8 locale of `language` ("de_DE", "fr_FR") in the same shared
+// folder, which `locpath` names after; false with `why` when it cannot.
+bool MakeTestLocale(const std::string& language, std::string& locpath, std::string& why);
+
 }  // namespace orva::test
