@@ -343,13 +343,5 @@ Arrêter maintenant ?</translation>
         <source>Open the help page</source>
         <translation>Ouvrir la page d&apos;aide</translation>
     </message>
-    <message>
-        <source>No picture here: the preview player draws into an X11 window, and this session has no X display (XWayland). Sound, position and the Begin/End times still work.</source>
-        <translation>Pas d&apos;image ici : le lecteur d&apos;aperçu dessine dans une fenêtre X11, et cette session n&apos;a pas d&apos;affichage X (XWayland). Le son, la position et les temps de début et de fin fonctionnent toujours.</translation>
-    </message>
-    <message>
-        <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
-        <translation>L&apos;image est lue dans une fenêtre à part : le lecteur d&apos;aperçu ne peut pas dessiner dans une fenêtre Wayland.</translation>
-    </message>
 </context>
 </TS>

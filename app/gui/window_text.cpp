@@ -38,12 +38,6 @@ namespace {
     QT_TRANSLATE_NOOP("WindowText", "FATAL!"),
     QT_TRANSLATE_NOOP("WindowText", "Finish"),
     QT_TRANSLATE_NOOP("WindowText", "Error"),
-    QT_TRANSLATE_NOOP("WindowText",
-                      "No picture here: the preview player draws into an X11 window, and this session has no X "
-                      "display (XWayland). Sound, position and the Begin/End times still work."),
-    QT_TRANSLATE_NOOP("WindowText",
-                      "The picture plays in a window of its own: the preview player cannot draw into a Wayland "
-                      "window."),
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,7 +18,6 @@
 #include "app/gui/control_ids.h"
 #include "app/gui/first_paint_report.h"
 #include "app/gui/layout_table.h"
-#include "app/gui/platform_choice.h"
 #include "profiles/gui/profile_menu.h"
 #include "resources/skin_paths.h"
 #include "app/gui/skin_style.h"
@@ -102,11 +102,10 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   setWindowTitle(WindowString(kStrTitle));
   LoadBackground();
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  // On X11 the mask cuts the corners away, with or without a compositor, and
-  // keeps an opaque window the player can draw into. Where a mask only limits
-  // input (Wayland), the window is drawn with alpha and the compositor leaves
-  // the corners clear.
-  if (!PreviewCanEmbed()) setAttribute(Qt::WA_TranslucentBackground);
+  // On X11 the mask cuts the corners away, with or without a compositor.
+  // Where a mask only limits input (Wayland), the window is drawn with alpha
+  // and the compositor leaves the corners clear.
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) setAttribute(Qt::WA_TranslucentBackground);
   setFixedSize(kWindowWidth, kWindowHeight);
   setAcceptDrops(true);
   UseSkinPaletteForAllWindows();
