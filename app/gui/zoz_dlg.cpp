@@ -132,6 +132,10 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   std::snprintf(ProbeRunner().programPath, kPathCapacity, "%s%cpb.dat", folder.c_str(), kPathSeparator);
   driver_ = std::make_unique<ConversionDriver>(*this, folder + kPathSeparator + "cv.dat");
   SetUpPreview();
+  // The keyboard starts where a first Tab would take it, also where the
+  // desktop does not activate the window (a Wayland session without a
+  // keyboard, or one that keeps it for another window).
+  focusNextChild();
   encoderWatchTimer_.setInterval(50);
   progressTimer_.setInterval(100);
   connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { driver_->onEncoderTimer(); });
