@@ -33,12 +33,6 @@ constexpr StringEntry kStrings[] = {
     {kStrNotWritable, kNotWritableMessage},
     {kStrReadingFileInfo, "Reading File Info ,please wait..."},
     {kStrStopFirst, "Please stop ripping first and try again.\n\nDo you want to stop now?"},
-    {kStrPreviewNoDisplay,
-     "No picture here: the preview player draws into an X11 window, and this session has no X "
-     "display (XWayland). Sound, position and the Begin/End times still work."},
-    {kStrPreviewOwnWindow,
-     "The picture plays in a window of its own: the preview player cannot draw into a Wayland "
-     "window."},
     {kStrTitle, "Orva Video Converter"},
     {kStrVersionQuerySoft, "20"},
 };

@@ -15,8 +15,6 @@ inline constexpr int kStrBeginTooLarge = 20107;
 inline constexpr int kStrNotWritable = 20108;
 inline constexpr int kStrReadingFileInfo = 20109;
 inline constexpr int kStrStopFirst = 20110;
-inline constexpr int kStrPreviewNoDisplay = 20130;
-inline constexpr int kStrPreviewOwnWindow = 20131;
 inline constexpr int kStrTitle = 25003;
 inline constexpr int kStrVersionQuerySoft = 25007;
 

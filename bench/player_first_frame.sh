@@ -1,5 +1,6 @@
 #!/bin/sh
-# Launch of the preview player to its first picture in a host window, on a
+# Launch of the preview player to its first picture, in a host window and in
+# memory as the window runs it, on a
 # virtual X server: median of several runs (goal: at most 300 ms), with the
 # processor time the player used by then, which a busy machine does not inflate.
 # Usage: bench/player_first_frame.sh [RUNS]   (after scripts/build.sh)

@@ -37,6 +37,9 @@ struct LaunchOptions {
   // the encoder program for the encoder it drives; the main program leaves
   // its children alone so that a stopped encoder can finish its file.
   bool endWithParent = false;
+  // One more descriptor the child keeps, under the same number (above the
+  // standard three): the preview player's picture memory.
+  OsHandle sharedHandle = kNoHandle;
 };
 
 // Starts the command line (program first; blanks separate arguments, double

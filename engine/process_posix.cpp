@@ -60,7 +60,7 @@ void KeepOnlyStandardStreams() {
 // Runs in the forked child: wire the pipes and start the program. Only
 // async-signal-safe calls are made here.
 [[noreturn]] void StartChild(char* const* argv, int inputRead, int outputWrite,
-                             int errorWrite, bool endWithParent, pid_t parent) {
+                             int errorWrite, bool endWithParent, int shared, pid_t parent) {
   setpgid(0, 0);  // own process group: a terminal's Ctrl+C is ours to pass on
   if (endWithParent) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -82,6 +82,7 @@ void KeepOnlyStandardStreams() {
   dup2(outputWrite, STDOUT_FILENO);
   dup2(outputWrite, STDERR_FILENO);
   KeepOnlyStandardStreams();
+  if (shared > STDERR_FILENO) fcntl(shared, F_SETFD, 0);  // a failure shows as a bad descriptor there
   execvp(argv[0], argv);
 
   const int error = errno;
@@ -126,7 +127,8 @@ bool PlatformLaunch(const char* commandLine, LaunchedChild& child,
 
   const pid_t parent = getpid();
   const pid_t pid = fork();
-  if (pid == 0) StartChild(argv.data(), input[0], output[1], error[1], options.endWithParent, parent);
+  if (pid == 0) StartChild(argv.data(), input[0], output[1], error[1], options.endWithParent,
+                             static_cast<int>(options.sharedHandle), parent);
 
   close(output[1]);
   close(input[0]);

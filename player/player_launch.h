@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/line_splitter.h"
+#include "player/frame_line.h"
 #include "engine/tool_runner.h"
 
 namespace orva {
@@ -22,6 +23,11 @@ struct PlayerLaunch {
   std::int32_t width = 0;
   std::int32_t height = 0;
   char source_path[kPlayerPathCapacity] = {};
+  // The picture memory the player draws into, by descriptor number; -1: it
+  // draws into window_handle instead. width and height are then device pixels.
+  std::int32_t frames_handle = -1;
+  FrameAnnouncement newest_frame;  // the last picture the player announced
+  bool frame_waiting = false;      // newest_frame is not shown yet
 };
 
 // Writes the player's command line from the PlayerLaunch in the context,
@@ -30,7 +36,9 @@ struct PlayerLaunch {
 int PlayerBuildCommand(ToolRunner& runner);
 
 // Appends the chunk and, when the newest complete line is a "ct:" report of
-// exactly 10 characters, takes its number as the current position.
+// exactly 10 characters, takes its number as the current position. Picture
+// announcements are taken aside and do not count as the newest line: they
+// come with every frame and would hide the position reports.
 void PlayerOnOutput(ToolRunner& runner);
 
 extern const ToolDescriptor kPlayerDescriptor;

@@ -81,12 +81,30 @@ void PreviewController::setPreviewWindow(std::int32_t windowHandle, int width, i
   launch_.height = height;
 }
 
+bool PreviewController::setPreviewFrames(int width, int height) {
+  launch_.window_handle = 0;
+  launch_.width = width;
+  launch_.height = height;
+  const bool made = frames_.create();
+  launch_.frames_handle = frames_.descriptor();
+  runner_.launchOptions.sharedHandle = launch_.frames_handle >= 0 ? launch_.frames_handle : kNoHandle;
+  return made;
+}
+
+void PreviewController::setPreviewSize(int width, int height) {
+  if (width == launch_.width && height == launch_.height) return;
+  launch_.width = width;
+  launch_.height = height;
+  if (loaded_ && launch_.frames_handle >= 0) SendCommand(runner_, kFrameSizeFormat, width, height);
+}
+
 int PreviewController::StartPreview(bool startPaused) {
   if (loaded_) StopPreview();
   if (current_job_ == nullptr) return kPreviewNotStarted;
 
   launch_.splitter = LineSplitter{};  // the last run's onFinish freed its buffers
   launch_.current_time = 0;
+  launch_.frame_waiting = false;
   launch_.volume = volume_;
   launch_.start_time = current_job_->trim_begin;
   launch_.start_paused = startPaused;
@@ -139,8 +157,21 @@ void PreviewController::waitWithMessages(int cycles, int milliseconds) {
 }
 
 void PreviewController::onPlayerWatchTimer() {
-  if (!loaded_ || PollTool(runner_) == 0) return;
-  endPlayback();
+  if (!loaded_) return;
+  if (PollTool(runner_) != 0) {
+    endPlayback();
+    return;
+  }
+  if (launch_.frame_waiting) showNewestFrame();
+}
+
+// Only the newest picture of a poll is painted: older ones are already stale.
+void PreviewController::showNewestFrame() {
+  launch_.frame_waiting = false;
+  const FrameAnnouncement& frame = launch_.newest_frame;
+  const std::uint8_t* pixels = frames_.picture(frame);
+  if (pixels == nullptr) return;  // announced beyond the memory: not ours to read
+  view_.showFrame(PreviewFrame{pixels, frame.width, frame.height, frame.stride});
 }
 
 void PreviewController::endPlayback() {

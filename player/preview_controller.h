@@ -10,6 +10,7 @@
 #include "app/job_item.h"
 #include "engine/tool_runner.h"
 #include "player/player_launch.h"
+#include "player/shared_frames.h"
 #include "player/preview_view.h"
 #include "player/trim_range.h"
 
@@ -33,6 +34,13 @@ class PreviewController {
 
   // The preview area's native window and its size, measured once.
   void setPreviewWindow(std::int32_t windowHandle, int width, int height);
+  // The player hands its pictures over in shared memory instead, sized to
+  // the preview area in device pixels. False when no such memory can be
+  // had; the player then gets neither window nor memory.
+  bool setPreviewFrames(int width, int height);
+  // The preview area's size in device pixels changed (another scale): a
+  // running player is told, the next one starts at it.
+  void setPreviewSize(int width, int height);
 
   // Plays the current job from its trim begin, paused or playing.
   int StartPreview(bool startPaused);
@@ -90,6 +98,7 @@ class PreviewController {
   void resume();
   void setPlaying(bool playing);
   void endPlayback();
+  void showNewestFrame();
   bool waitForEnd(OsHandle player, int milliseconds);
   void waitWithMessages(int cycles, int milliseconds);
 
@@ -97,6 +106,7 @@ class PreviewController {
   JobList& jobs_;
   ToolRunner runner_;
   PlayerLaunch launch_;
+  SharedFrames frames_;
   JobItem* current_job_ = nullptr;
   int clock_seconds_ = 0;
   int volume_ = kVolumeRange;

@@ -3,11 +3,22 @@
 // Texts are UTF-8.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "app/job_item.h"
 
 namespace orva {
+
+// A picture of the player in shared memory, 4 bytes a pixel: blue, green,
+// red, 255.
+// Valid until the next picture is shown or the preview is invalidated.
+struct PreviewFrame {
+  const std::uint8_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+  int stride = 0;
+};
 
 class PreviewView {
  public:
@@ -45,8 +56,10 @@ class PreviewView {
   virtual void startPlayClockTimer() = 0;
   virtual void stopPlayClockTimer() = 0;
 
-  // The player has gone: repaint the preview area (black).
+  // The player has gone: drop its picture and repaint the preview area (black).
   virtual void invalidatePreview() = 0;
+  // The player has a new picture: paint it over the preview area.
+  virtual void showFrame(const PreviewFrame& frame) = 0;
 
   // The first row of the job list with the focused state, -1 when none.
   virtual int focusedRow() const = 0;

@@ -55,12 +55,6 @@ namespace {
     QT_TRANSLATE_NOOP("WindowText", "the encoder command would be longer than 1023 characters"),
     QT_TRANSLATE_NOOP("WindowText", "the output path would be too long (259 characters, 255 for the file name)"),
     QT_TRANSLATE_NOOP("WindowText", "the output folder cannot be searched"),
-    QT_TRANSLATE_NOOP("WindowText",
-                      "No picture here: the preview player draws into an X11 window, and this session has no X "
-                      "display (XWayland). Sound, position and the Begin/End times still work."),
-    QT_TRANSLATE_NOOP("WindowText",
-                      "The picture plays in a window of its own: the preview player cannot draw into a Wayland "
-                      "window."),
 };
 
 }  // namespace

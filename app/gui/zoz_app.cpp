@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "app/gui/platform_choice.h"
 #include "app/gui/window_services.h"
 #include "app/gui/window_text.h"
 #include "app/gui/zoz_dlg.h"
@@ -16,12 +15,9 @@ namespace orva {
 namespace {
 
 QApplication* MakeApplication(int& argc, char** argv) {
-  // The preview area is a native window the player draws into; its siblings
-  // stay plain widgets.
-  QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-  PreferX11Platform();
+  // Qt picks the session's own window system (Wayland in a Wayland session,
+  // at the compositor's scale); QT_QPA_PLATFORM still chooses another.
   auto* application = new QApplication(argc, argv);
-  ForgetPlatformChoice();
   QApplication::setApplicationName(QStringLiteral("orva-video-converter"));
   QApplication::setOrganizationName(QStringLiteral("orva"));
   InstallWindowTranslation();

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
@@ -18,7 +19,6 @@
 #include "app/gui/control_ids.h"
 #include "app/gui/first_paint_report.h"
 #include "app/gui/layout_table.h"
-#include "app/gui/platform_choice.h"
 #include "profiles/gui/profile_menu.h"
 #include "resources/skin_paths.h"
 #include "app/gui/skin_style.h"
@@ -103,11 +103,10 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   setWindowTitle(WindowString(kStrTitle));
   LoadBackground();
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  // On X11 the mask cuts the corners away, with or without a compositor, and
-  // keeps an opaque window the player can draw into. Where a mask only limits
-  // input (Wayland), the window is drawn with alpha and the compositor leaves
-  // the corners clear.
-  if (!PreviewCanEmbed()) setAttribute(Qt::WA_TranslucentBackground);
+  // On X11 the mask cuts the corners away, with or without a compositor.
+  // Where a mask only limits input (Wayland), the window is drawn with alpha
+  // and the compositor leaves the corners clear.
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) setAttribute(Qt::WA_TranslucentBackground);
   setFixedSize(kWindowWidth, kWindowHeight);
   setAcceptDrops(true);
   UseSkinPaletteForAllWindows();
@@ -136,6 +135,10 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   // The encoder program need not measure a source the add has measured.
   driver_->passSourceFacts(true);
   SetUpPreview();
+  // The keyboard starts where a first Tab would take it, also where the
+  // desktop does not activate the window (a Wayland session without a
+  // keyboard, or one that keeps it for another window).
+  focusNextChild();
   encoderWatchTimer_.setInterval(50);
   progressTimer_.setInterval(100);
   connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { driver_->onEncoderTimer(); });

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <map>
@@ -119,6 +120,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void startPlayClockTimer() override;
   void stopPlayClockTimer() override;
   void invalidatePreview() override;
+  void showFrame(const PreviewFrame& frame) override;
   int focusedRow() const override;
   void selectRow(int row) override;
   void refreshJobRow(JobItem& job) override;
@@ -215,6 +217,9 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   std::unique_ptr<ConversionDriver> driver_;
   std::unique_ptr<PreviewController> preview_;
   QTimer playerWatchTimer_;
+  // Reads the player's output as soon as it arrives, so each picture is
+  // painted when it is ready rather than at the next tick of the watch.
+  QPointer<QSocketNotifier> playerOutput_;
   QTimer playClockTimer_;
   WebCheckWorker webCheck_;
   QTimer webCheckTimer_;

@@ -3,7 +3,6 @@
 #include <QTreeWidget>
 
 #include "app/gui/control_ids.h"
-#include "app/gui/platform_choice.h"
 #include "app/gui/window_text.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/job_rows.h"
@@ -35,12 +34,12 @@ void ZozDlg::SetUpPreview() {
   }
   connect(previewArea_, &CPreviewStatic::painted, this, [this] { preview_->onPreviewPainted(); });
 
-  // The player draws into the preview area's own window, at its size. Where
-  // that is no X11 window, the player gets none and the area says why.
-  const bool embed = PreviewCanEmbed();
-  previewArea_->SetNotice(PreviewNotice());
-  preview_->setPreviewWindow(embed ? static_cast<std::int32_t>(previewArea_->winId()) : 0,
-                             previewArea_->width(), previewArea_->height());
+  // The player draws its pictures into memory at the area's size in device
+  // pixels, on any window system; the area paints them.
+  connect(previewArea_, &CPreviewStatic::devicePixelSizeChanged, this,
+          [this](QSize size) { preview_->setPreviewSize(size.width(), size.height()); });
+  const QSize size = previewArea_->devicePixelSize();
+  preview_->setPreviewFrames(size.width(), size.height());
 }
 
 void ZozDlg::SeekToTrimBound(int labelId) {
@@ -51,7 +50,18 @@ void ZozDlg::SeekToTrimBound(int labelId) {
 
 void ZozDlg::stopPreview() { preview_->StopPreview(); }
 
-void ZozDlg::setPreviewLoaded(bool loaded) { SetUiState(kUiPreviewLoaded, loaded); }
+void ZozDlg::setPreviewLoaded(bool loaded) {
+  SetUiState(kUiPreviewLoaded, loaded);
+  // This may run inside the notifier's own signal: it goes once that returns.
+  if (playerOutput_ != nullptr) {
+    playerOutput_->setEnabled(false);
+    playerOutput_->deleteLater();
+  }
+  const OsHandle output = preview_->playerRunner().outputRead;
+  if (!loaded || output == kNoHandle) return;
+  playerOutput_ = new QSocketNotifier(static_cast<qintptr>(output), QSocketNotifier::Read, this);
+  connect(playerOutput_, &QSocketNotifier::activated, this, [this] { preview_->onPlayerWatchTimer(); });
+}
 
 void ZozDlg::setPreviewPlaying(bool playing) { SetUiState(kUiPreviewPlaying, playing); }
 
@@ -87,7 +97,11 @@ void ZozDlg::stopPlayerWatchTimer() { playerWatchTimer_.stop(); }
 void ZozDlg::startPlayClockTimer() { playClockTimer_.start(); }
 void ZozDlg::stopPlayClockTimer() { playClockTimer_.stop(); }
 
-void ZozDlg::invalidatePreview() { previewArea_->update(); }
+void ZozDlg::invalidatePreview() { previewArea_->ClearPicture(); }
+
+void ZozDlg::showFrame(const PreviewFrame& frame) {
+  previewArea_->ShowPicture(frame.pixels, frame.width, frame.height, frame.stride);
+}
 
 int ZozDlg::focusedRow() const {
   QTreeWidgetItem* focused = jobList_->currentItem();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QSignalSpy>
@@ -53,20 +55,48 @@ TEST(EstProgressCtrl, RangeWithoutUpperBoundShowsNoProgress) {
   EXPECT_TRUE(bar.text().isEmpty());
 }
 
-TEST(CPreviewStatic, IsANativeBlackAreaThatReportsEachPaint) {
+TEST(CPreviewStatic, IsAPlainBlackAreaThatReportsEachPaint) {
   test::Panel panel;
   auto* preview = new CPreviewStatic(&panel);
   preview->setGeometry(10, 10, 100, 80);
-  EXPECT_TRUE(preview->testAttribute(Qt::WA_NativeWindow));
   QSignalSpy painted(preview, &CPreviewStatic::painted);
   panel.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-  EXPECT_NE(preview->winId(), 0u);
+  EXPECT_FALSE(preview->testAttribute(Qt::WA_NativeWindow)) << "a child window would cover what is painted";
   EXPECT_EQ(panel.PixelOf(*preview, 50, 40), 0xFF000000);
+  EXPECT_EQ(preview->devicePixelSize(), QSize(100, 80) * preview->devicePixelRatio());
 
   const int before = static_cast<int>(painted.count());
   preview->repaint();
   EXPECT_EQ(painted.count(), before + 1);
+}
+
+// Lines of the player's picture may be longer than the picture is wide.
+TEST(CPreviewStatic, PaintsThePlayersPictureOverTheWholeAreaUntilItIsCleared) {
+  test::Panel panel;
+  auto* preview = new CPreviewStatic(&panel);
+  preview->setGeometry(10, 10, 100, 80);
+  panel.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+  const QSize size = preview->devicePixelSize();
+  const int stride = size.width() * 4 + 64;  // lines longer than the picture
+  std::vector<uchar> pixels(static_cast<std::size_t>(stride) * size.height());
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      uchar* p = &pixels[static_cast<std::size_t>(y) * stride + x * 4];
+      p[0] = 0x80, p[1] = 0x20, p[2] = 0xE0, p[3] = 0xFF;
+    }
+  }
+  preview->ShowPicture(pixels.data(), size.width(), size.height(), stride);
+  preview->repaint();
+  EXPECT_TRUE(preview->hasPicture());
+  EXPECT_EQ(panel.PixelOf(*preview, 1, 1), 0xFFE02080);
+  EXPECT_EQ(panel.PixelOf(*preview, 98, 78), 0xFFE02080);
+
+  preview->ClearPicture();
+  preview->repaint();
+  EXPECT_FALSE(preview->hasPicture());
+  EXPECT_EQ(panel.PixelOf(*preview, 50, 40), 0xFF000000);
 }
 
 class ComboTest : public ::testing::Test {

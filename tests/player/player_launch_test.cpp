@@ -2,11 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "engine/command_line.h"
+#include "player/frame_line.h"
 #include "player/player_launch.h"
+#include "player/shared_frames.h"
 
 namespace orva {
 namespace {
@@ -88,6 +94,81 @@ TEST_F(PlayerLaunchTest, ReadsOnlyTheNewestLineOfAChunk) {
   EXPECT_DOUBLE_EQ(launch.current_time, 0.0);
   feed("audio: pipewire\nct:0003.00\n");
   EXPECT_DOUBLE_EQ(launch.current_time, 3.0);
+}
+
+TEST_F(PlayerLaunchTest, WithPictureMemoryItIsNamedInsteadOfAWindow) {
+  launch.frames_handle = 9;
+  launch.width = 568;
+  launch.height = 436;
+  launch.start_paused = true;
+  EXPECT_EQ(command(), "\"/opt/orva/py.dat\"  -sp -autoexit -vol 256 -frames 9 -x 568 -y 436 \"/media/a b.avi\"");
+}
+
+// Pictures are announced with every frame, often in the same chunk as a
+// position: they must neither hide it nor count as a line that is no position.
+TEST_F(PlayerLaunchTest, PictureAnnouncementsAreTakenAsideAndNeverHideAPosition) {
+  feed("ct:0003.00\nfr:200 150 832 0\n");
+  EXPECT_DOUBLE_EQ(launch.current_time, 3.0);
+  ASSERT_TRUE(launch.frame_waiting);
+  EXPECT_EQ(launch.newest_frame.width, 200);
+  EXPECT_EQ(launch.newest_frame.stride, 832);
+  launch.frame_waiting = false;
+  feed("fr:200 150 832 126976\nct:0004.00\nfr:200 150 832 253952\n");
+  EXPECT_DOUBLE_EQ(launch.current_time, 4.0);
+  EXPECT_EQ(launch.newest_frame.offset, 253952) << "the newest picture wins";
+  launch.frame_waiting = false;
+  feed("fr:200 150 832 0\n");  // no position in the chunk: the last one stays
+  EXPECT_DOUBLE_EQ(launch.current_time, 4.0);
+  EXPECT_TRUE(launch.frame_waiting);
+  feed("ct:0005.00\nvo: using x11egl\nfr:200 150 832 0\n");  // the newest other line is no position
+  EXPECT_DOUBLE_EQ(launch.current_time, 4.0);
+}
+
+TEST(FrameLineTest, ReadsBackWhatItWritesAndRefusesImpossibleLayouts) {
+  const FrameAnnouncement frame{4096 * 300, 568, 436, 2304};
+  const std::string line = FormatFrameLine(frame);
+  FrameAnnouncement read;
+  ASSERT_TRUE(ParseFrameLine(line.data(), line.size(), read)) << line;
+  EXPECT_EQ(read.offset, frame.offset);
+  EXPECT_EQ(read.width, 568);
+  EXPECT_EQ(read.height, 436);
+  EXPECT_EQ(read.stride, 2304);
+  EXPECT_EQ(read.endOffset(), frame.offset + 2304 * 436);
+
+  const char* bad[] = {
+      "fr:0 10 64 0",        "fr:10 0 64 0",          "fr:16385 1 65540 0", "fr:10 10 39 0",
+      "fr:10 10 64 -1",      "fr:10 10 64",           "fr:10 10 64 0 0",    "fr: 10 10 64 0",
+      "fr:10  10 64 0",      "fr:10 10 64 0x",        "fr:+10 10 64 0",     "ct:0001.00",
+      "fr:10 10 64 99999999999999999999999", "fr:10 10 9999999999 0", "FR:10 10 64 0", "fr:",
+  };
+  for (const char* text : bad) {
+    EXPECT_FALSE(ParseFrameLine(text, std::strlen(text), read)) << text;
+  }
+  // The length given counts, not a terminator: a line cut short is read short.
+  EXPECT_FALSE(ParseFrameLine("fr:10 10 64 0", 9, read));
+}
+
+// A player announcing a picture past the end of the memory (its own fault or
+// a stale line) must never make the window read outside the mapping.
+TEST(SharedFramesTest, APictureBeyondTheMemoryIsRefusedAndGrowthIsFollowed) {
+  SharedFrames memory;
+  ASSERT_TRUE(memory.create());
+  ASSERT_GT(memory.descriptor(), 2);
+  EXPECT_EQ(fcntl(memory.descriptor(), F_GETFD) & FD_CLOEXEC, FD_CLOEXEC) << "only the player inherits it";
+  const FrameAnnouncement small{0, 16, 16, 64};
+  EXPECT_EQ(memory.picture(small), nullptr) << "nothing written yet";
+
+  ASSERT_EQ(ftruncate(memory.descriptor(), 4096), 0);
+  const std::uint8_t* first = memory.picture(small);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(memory.picture({4096 - 64 * 16 + 1, 16, 16, 64}), nullptr);
+
+  ASSERT_EQ(ftruncate(memory.descriptor(), 3 * 4096), 0);
+  const std::uint8_t byte = 0x5A;
+  ASSERT_EQ(pwrite(memory.descriptor(), &byte, 1, 2 * 4096), 1);
+  const std::uint8_t* far = memory.picture({2 * 4096, 16, 16, 64});
+  ASSERT_NE(far, nullptr);
+  EXPECT_EQ(*far, 0x5A);
 }
 
 }  // namespace

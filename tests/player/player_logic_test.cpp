@@ -61,6 +61,19 @@ TEST(PlayerOptionsTest, ANegativeWindowHandleIsTakenAsUnsigned) {
   EXPECT_EQ(o.windowId, 0xFFFFFFFE);
 }
 
+TEST(PlayerOptionsTest, PicturesInMemoryTakeTheDescriptorAndTheSize) {
+  PlayerOptions o;
+  std::string error;
+  ASSERT_EQ(Parse("\"py.dat\" -sp -autoexit -vol 256 -frames 7 -x 568 -y 436 \"f.avi\"", o, error), kOptionsOk)
+      << error;
+  EXPECT_EQ(o.framesFd, 7);
+  EXPECT_EQ(o.windowId, 0);
+  EXPECT_EQ(o.width, 568);
+  EXPECT_EQ(o.height, 436);
+  ASSERT_EQ(Parse("py.dat f.avi", o, error), kOptionsOk);
+  EXPECT_EQ(o.framesFd, -1);
+}
+
 TEST(PlayerOptionsTest, RefusesBadValuesWithAReason) {
   const char* bad[] = {
       "py.dat -vol 257 f.avi",     "py.dat -vol -1 f.avi",    "py.dat -vol 12x f.avi",
@@ -68,6 +81,9 @@ TEST(PlayerOptionsTest, RefusesBadValuesWithAReason) {
       "py.dat -x 99999 f.avi",     "py.dat -windowid f.avi",  "py.dat f.avi -vol",
       "py.dat -fs f.avi",          "py.dat a.avi b.avi",      "py.dat -sp -autoexit",
       "py.dat -windowid 99999999999 f.avi",
+      "py.dat -frames 2 -x 4 -y 4 f.avi",  // a standard stream is no picture memory
+      "py.dat -frames 5 f.avi",            // pictures need a size
+      "py.dat -frames 5 -x 4 -y 4 -windowid 9 f.avi",
   };
   for (const char* line : bad) {
     PlayerOptions o;
@@ -126,6 +142,22 @@ TEST(PlayerCommandsTest, AnythingElseIsIgnored) {
   const auto got = FeedAll(reader, "q\nvol:p\nvol:xabc\nto:5s\nff\n f\nvol:y3\nTO:5\n\n\nto:7\n");
   ASSERT_EQ(got.size(), 1u);
   ExpectCommand(got[0], Kind::Seek, 7);
+}
+
+TEST(PlayerCommandsTest, ASizeTakesBothSidesWithinTheLargestPicture) {
+  CommandReader reader;
+  const auto got = FeedAll(reader, "sz:568x436\nsz:16384x1\n");
+  ASSERT_EQ(got.size(), 2u);
+  EXPECT_EQ(got[0].kind, Kind::Resize);
+  EXPECT_EQ(got[0].width, 568);
+  EXPECT_EQ(got[0].height, 436);
+  EXPECT_EQ(got[1].width, 16384);
+  EXPECT_EQ(got[1].height, 1);
+  // Unlike volumes and seeks, a size out of range is no size at all: a
+  // picture of another size than the window's would be painted wrongly.
+  const auto bad = FeedAll(reader, "sz:0x10\nsz:16385x2\nsz:-4x4\nsz: 4x4\nsz:4x\nsz:x4\nsz:4x4x4\n"
+                                   "sz:4 4\nsz:+4x4\nsz:4x4.5\n");
+  EXPECT_TRUE(bad.empty()) << bad.size();
 }
 
 TEST(PlayerCommandsTest, AnEndlessLineIsDroppedWithoutLosingTheNext) {

@@ -30,9 +30,11 @@ const std::string& ClipOf(int seconds) {
   return clips[seconds] = path;
 }
 
-PlayerRun::PlayerRun(const std::string& arguments) {
+PlayerRun::PlayerRun(const std::string& arguments) : PlayerRun(arguments, LaunchOptions{}) {}
+
+PlayerRun::PlayerRun(const std::string& arguments, const LaunchOptions& options) {
   const std::string commandLine = "\"" + PlayerProgram() + "\" " + arguments;
-  PlatformLaunch(commandLine.c_str(), child_);
+  PlatformLaunch(commandLine.c_str(), child_, options);
 }
 
 PlayerRun::~PlayerRun() {
@@ -71,7 +73,10 @@ void PlayerRun::pump() {
 }
 
 void PlayerRun::takeLine(const std::string& line) {
-  if (line.rfind("ct:", 0) == 0) {
+  FrameAnnouncement frame;
+  if (ParseFrameLine(line.data(), line.size(), frame)) {
+    frames_.push_back(frame);
+  } else if (line.rfind("ct:", 0) == 0) {
     positionLines_.push_back(line);
     positions_.push_back(std::atof(line.c_str() + 3));
   } else {

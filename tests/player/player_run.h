@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/process.h"
+#include "player/frame_line.h"
 
 namespace orva::player::test {
 
@@ -21,6 +22,7 @@ const std::string& ClipOf(int seconds);
 class PlayerRun {
  public:
   explicit PlayerRun(const std::string& arguments);  // everything after the program
+  PlayerRun(const std::string& arguments, const LaunchOptions& options);
   ~PlayerRun();                                      // ends a player still running
   PlayerRun(const PlayerRun&) = delete;
   PlayerRun& operator=(const PlayerRun&) = delete;
@@ -40,6 +42,8 @@ class PlayerRun {
   double lastPosition() const { return positions_.empty() ? -1 : positions_.back(); }
   // Every output line that starts with "ct:", as printed.
   const std::vector<std::string>& positionLines() const { return positionLines_; }
+  // Every picture announced, in order.
+  const std::vector<FrameAnnouncement>& frames() const { return frames_; }
   const std::string& otherOutput() const { return otherOutput_; }
   int exitCode() const;  // 128 + signal when a signal ended it; -1 while running
   std::uint32_t processId() const { return child_.processId; }
@@ -53,6 +57,7 @@ class PlayerRun {
   std::string pending_;
   std::vector<double> positions_;
   std::vector<std::string> positionLines_;
+  std::vector<FrameAnnouncement> frames_;
   std::string otherOutput_;
 };
 

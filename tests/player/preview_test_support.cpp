@@ -1,5 +1,7 @@
 #include "preview_test_support.h"
 
+#include <cstring>
+
 #include <unistd.h>
 
 #include <chrono>
@@ -47,6 +49,19 @@ void RecordingPreviewView::setPreviewLoaded(bool on) {
 void RecordingPreviewView::setPreviewPlaying(bool on) {
   playShown = !on;
   pauseShown = on;
+}
+
+void RecordingPreviewView::invalidatePreview() {
+  ++invalidations;
+  frames.clear();
+  firstPixels.clear();
+}
+
+void RecordingPreviewView::showFrame(const PreviewFrame& frame) {
+  frames.push_back(frame);
+  std::uint32_t first = 0;
+  std::memcpy(&first, frame.pixels, sizeof first);
+  firstPixels.push_back(first);
 }
 
 bool RecordingPreviewView::askYesNo(const std::string& text, const std::string& caption) {

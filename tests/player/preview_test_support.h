@@ -33,7 +33,8 @@ class RecordingPreviewView : public PreviewView {
   void stopPlayerWatchTimer() override { watchTimer = false; }
   void startPlayClockTimer() override { clockTimer = true; }
   void stopPlayClockTimer() override { clockTimer = false; }
-  void invalidatePreview() override { ++invalidations; }
+  void invalidatePreview() override;
+  void showFrame(const PreviewFrame& frame) override;
   int focusedRow() const override { return focused; }
   void selectRow(int row) override { selectedRows.push_back(row); }
   void refreshJobRow(JobItem& job) override { refreshedRows.push_back(job.index); }
@@ -48,6 +49,10 @@ class RecordingPreviewView : public PreviewView {
   bool watchTimer = false;
   bool clockTimer = false;
   int invalidations = 0;
+  // The pictures shown since the last invalidation, their first pixel read
+  // as they arrived.
+  std::vector<PreviewFrame> frames;
+  std::vector<std::uint32_t> firstPixels;
 
   // What the window was asked.
   std::vector<Texts> questions;

@@ -2,7 +2,7 @@
 # The real program on a private accessibility bus: a screen reader's view of
 # the window, read with pyatspi.
 #   atspi_window_test.sh <program> <probe> <encoder> <player> <checker.py>
-# Run under xvfb-run.
+# Run under xvfb-run, or as a Wayland client under tests/window/under_weston.sh.
 set -u
 program=$1 probe=$2 encoder=$3 player=$4 checker=$5
 work=$(mktemp -d)

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -89,25 +90,6 @@ class WestonSessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     chmod(runtime_.path().c_str(), 0700);
-    std::ofstream(work_.file("weston.ini")) << "[shell]\nbackground-color=0xff008000\npanel-position=none\n";
-    westonPid_ = StartInBackground(
-        "XDG_RUNTIME_DIR=\"" + runtime_.path() + "\" weston --config=\"" + work_.file("weston.ini") +
-        "\" --backend=headless-backend.so --use-pixman --socket=orva-test --width=1280 --height=800"
-        " --xwayland --debug >\"" + work_.file("weston.log") + "\" 2>&1");
-    constexpr char kListening[] = "xserver listening on display :";
-    // XWayland's display is announced once weston has set it up.
-    const bool started = WaitFor([this, &kListening] {
-      return std::filesystem::exists(runtime_.file("orva-test")) &&
-             ReadAll(work_.file("weston.log")).find(kListening) != std::string::npos;
-    }, 30);
-    const std::string log = ReadAll(work_.file("weston.log"));
-    const auto listening = log.find(kListening);
-    if (!started || listening == std::string::npos) {
-      GTEST_SKIP() << "weston cannot start here: " << log;
-    }
-    display_ = log.substr(listening + std::strlen("xserver listening on display "));
-    display_ = display_.substr(0, display_.find_first_of(" \r\n"));
-
     std::filesystem::copy_file(ORVA_WINDOW_PROGRAM, program_.file("orva-video-converter"));
     std::filesystem::create_symlink(ORVA_PROBE, program_.file("pb.dat"));
     std::filesystem::create_symlink(ORVA_ENCODER, program_.file("cv.dat"));
@@ -117,18 +99,56 @@ class WestonSessionTest : public ::testing::Test {
                           "sine=duration=6 -c:v mpeg4 -q:v 2 -c:a aac -shortest \"" + clip_ + "\""));
   }
 
-  void TearDown() override {
+  void TearDown() override { EndSession(); }
+
+  // weston on a 1280 x 800 screen at `scale` (its output then has that many
+  // times the pixels each way); with XWayland, its display is noted. False (with the
+  // test skipped) where weston cannot run.
+  bool StartSession(bool withXWayland, int scale = 1) {
+    std::ofstream(work_.file("weston.ini")) << "[shell]\nbackground-color=0xff008000\npanel-position=none\n";
+    std::filesystem::remove(work_.file("weston.log"));
+    westonPid_ = StartInBackground(
+        "XDG_RUNTIME_DIR=\"" + runtime_.path() + "\" exec weston --config=\"" + work_.file("weston.ini") +
+        "\" --backend=headless-backend.so --use-pixman --socket=orva-test --width=1280 --height=800 --scale=" +
+        std::to_string(scale) +
+        (withXWayland ? " --xwayland" : "") + " --debug >\"" + work_.file("weston.log") + "\" 2>&1");
+    constexpr char kListening[] = "xserver listening on display :";
+    // XWayland's display is announced once weston has set it up; without it
+    // the socket is enough.
+    const bool started = WaitFor([&] {
+      return std::filesystem::exists(runtime_.file("orva-test")) &&
+             (!withXWayland || ReadAll(work_.file("weston.log")).find(kListening) != std::string::npos);
+    }, 30);
+    const std::string log = ReadAll(work_.file("weston.log"));
+    if (!started) {
+      ADD_FAILURE() << "weston did not start: " << log;
+      return false;
+    }
+    if (withXWayland) {
+      display_ = log.substr(log.find(kListening) + std::strlen("xserver listening on display "));
+      display_ = display_.substr(0, display_.find_first_of(" \r\n"));
+    }
+    return true;
+  }
+
+  void EndSession() {
     if (programPid_ > 0) kill(programPid_, SIGTERM);
     if (westonPid_ > 0) kill(westonPid_, SIGTERM);
+    if (programPid_ > 0) WaitFor([this] { return !ProgramRuns(); }, 5);
+    if (westonPid_ > 0) WaitFor([this] { return kill(westonPid_, 0) != 0; }, 5);
+    programPid_ = westonPid_ = 0;
+    std::filesystem::remove(runtime_.file("orva-test"));
   }
 
   // The program with the clip, in the session; `withX` gives it XWayland's display.
-  void StartProgram(bool withX) {
+  void StartProgram(bool withX, const std::string& environment = "") {
     std::filesystem::create_directories(work_.file("home"));
-    std::string command = "cd \"" + work_.path() + "\" && env -u QT_QPA_PLATFORM -u ORVA_PLAYER_HEADLESS";
+    // exec: the process id is the program's own.
+    std::string command = "cd \"" + work_.path() + "\" && exec env -u QT_QPA_PLATFORM -u ORVA_PLAYER_HEADLESS";
     if (!withX) command += " -u DISPLAY";
     command += " XDG_RUNTIME_DIR=\"" + runtime_.path() + "\" WAYLAND_DISPLAY=orva-test XDG_SESSION_TYPE=wayland";
     if (withX) command += " DISPLAY=" + display_;
+    if (!environment.empty()) command += " " + environment;
     command += " HOME=\"" + work_.file("home") + "\" \"" + program_.file("orva-video-converter") + "\" \"" +
                clip_ + "\" >\"" + work_.file("program.log") + "\" 2>&1";
     programPid_ = StartInBackground(command);
@@ -180,6 +200,7 @@ class WestonSessionTest : public ::testing::Test {
 };
 
 TEST_F(WestonSessionTest, WithXWaylandThePreviewShowsTheClipAndNoKeyColour) {
+  ASSERT_TRUE(StartSession(true));
   StartProgram(true);
   const ScreenCount count = ShotUntil([](const ScreenCount& c) { return c.clip > kPreviewPixels * 3 / 4; }, 40);
   EXPECT_GT(count.clip, kPreviewPixels * 3 / 4) << "the paused first frame is not in the preview area\n"
@@ -189,15 +210,89 @@ TEST_F(WestonSessionTest, WithXWaylandThePreviewShowsTheClipAndNoKeyColour) {
   EXPECT_TRUE(ProgramRuns()) << programLog();
 }
 
-TEST_F(WestonSessionTest, WithoutAnyXDisplayTheWindowStartsAndThePreviewSaysWhy) {
+// At twice the scale the window draws four times the pixels itself: it is a
+// Wayland client (there is no X display at all), says so to the compositor,
+// and the clip's paused picture fills the larger preview area.
+TEST_F(WestonSessionTest, AtScaleTwoWithoutAnyXDisplayTheWindowDrawsItselfAndThePreview) {
+  ASSERT_TRUE(StartSession(false, 2));
+  StartProgram(false, "WAYLAND_DEBUG=client");
+  const ScreenCount count =
+      ShotUntil([](const ScreenCount& c) { return c.clip > 4 * kPreviewPixels * 3 / 4; }, 40);
+  EXPECT_GT(count.clip, 4 * kPreviewPixels * 3 / 4) << "the paused first frame does not fill the preview area";
+  EXPECT_LT(count.clip, 4 * kPreviewPixels * 105 / 100);
+  EXPECT_GT(count.window, 4 * 770 * 550 * 9 / 10) << "no window drawn at twice the pixels";
+  EXPECT_EQ(count.key, 0) << "key-colour pixels on the screen";
+  const std::string log = programLog();
+  EXPECT_NE(log.find("wl_compositor"), std::string::npos) << "no Wayland client";
+  EXPECT_NE(log.find("set_buffer_scale(2)"), std::string::npos) << "drawn at scale 1 and left to be upscaled";
+  EXPECT_TRUE(ProgramRuns());
+}
+
+// Edge energy (the sum of squared Laplacians) of a grey picture.
+double EdgeEnergy(const QImage& picture) {
+  const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+  double energy = 0;
+  for (int y = 1; y + 1 < grey.height(); ++y) {
+    const uchar* above = grey.constScanLine(y - 1);
+    const uchar* line = grey.constScanLine(y);
+    const uchar* below = grey.constScanLine(y + 1);
+    for (int x = 1; x + 1 < grey.width(); ++x) {
+      const double laplacian = 4.0 * line[x] - line[x - 1] - line[x + 1] - above[x] - below[x];
+      energy += laplacian * laplacian;
+    }
+  }
+  return energy;
+}
+
+// Where the window lies on the screen: the box of everything that is not
+// weston's background.
+QRect WindowBox(const QImage& shot) {
+  QRect box;
+  for (int y = 0; y < shot.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(shot.constScanLine(y));
+    for (int x = 0; x < shot.width(); ++x) {
+      if (qAlpha(line[x]) == 255 && (line[x] | 0xFF000000) != kBackground) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+// The caption "Add Files" beside its button, in the window's own pixels.
+constexpr QRect kCaption(84, 44, 78, 18);
+
+TEST_F(WestonSessionTest, CaptionsAtScaleTwoAreSharperThanTheScaleOneWindowUpscaled) {
+  QImage caption[3];  // by scale
+  for (int scale : {1, 2}) {
+    ASSERT_TRUE(StartSession(false, scale));
+    StartProgram(false);
+    QImage shot;
+    ShotUntil([&](const ScreenCount& c) {
+      if (c.clip < scale * scale * kPreviewPixels * 3 / 4) return false;
+      shot = Screenshot();
+      return !shot.isNull();
+    }, 40);
+    ASSERT_FALSE(shot.isNull()) << programLog();
+    const QRect window = WindowBox(shot);
+    ASSERT_EQ(window.width(), 770 * scale) << "window box " << window.x() << "," << window.y();
+    caption[scale] = shot.copy(QRect(window.topLeft() + kCaption.topLeft() * scale, kCaption.size() * scale));
+    EndSession();
+  }
+  // As a compositor shows an X11 client at scale 2: drawn at 1, stretched.
+  const QImage upscaled = caption[1].scaled(caption[2].size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const double sharp = EdgeEnergy(caption[2]);
+  const double blurred = EdgeEnergy(upscaled);
+  caption[2].save(QString::fromStdString(ORVA_SHOT_PREFIX + std::string("caption-scale-2.png")));
+  upscaled.save(QString::fromStdString(ORVA_SHOT_PREFIX + std::string("caption-scale-1-upscaled.png")));
+  ASSERT_GT(blurred, 0) << "no caption there";
+  EXPECT_GT(sharp / blurred, 1.5) << "edge energy " << sharp << " against " << blurred;
+}
+
+TEST_F(WestonSessionTest, WithoutAnyXDisplayThePreviewShowsTheClip) {
+  ASSERT_TRUE(StartSession(false));
   StartProgram(false);
-  // The preview area stays black but for the notice's text.
-  const ScreenCount count = ShotUntil(
-      [](const ScreenCount& c) { return c.window > 770 * 550 * 9 / 10 && c.black > kPreviewPixels / 2; }, 40);
+  const ScreenCount count = ShotUntil([](const ScreenCount& c) { return c.clip > kPreviewPixels * 3 / 4; }, 40);
   EXPECT_GT(count.window, 770 * 550 * 9 / 10) << "no window on the screen\n" << programLog();
-  EXPECT_GT(count.black, kPreviewPixels / 2);
-  EXPECT_LT(count.black, kPreviewPixels * 98 / 100) << "no notice in the preview area";
-  EXPECT_EQ(count.clip, 0);
+  EXPECT_GT(count.clip, kPreviewPixels * 3 / 4) << "the paused first frame is not in the preview area";
   EXPECT_EQ(count.key, 0) << "key-colour pixels on the screen";
   EXPECT_TRUE(ProgramRuns()) << programLog();
 }

@@ -15,13 +15,16 @@ namespace {
 constexpr const char* kHeadlessVariable = "ORVA_PLAYER_HEADLESS";
 
 orva::player::OutputMode ChosenOutput(const orva::player::PlayerOptions& options) {
-  using orva::player::OutputMode;
+  using orva::player::PictureWay;
   const char* headless = std::getenv(kHeadlessVariable);
-  if (headless != nullptr && std::string(headless) == "1") return OutputMode::Headless;
-  // Told to show its own window where no X display exists: the window that
-  // started it could not offer one either, so sound and positions go on.
-  if (options.windowId == 0 && !orva::player::DisplayReachable()) return OutputMode::SoundOnly;
-  return OutputMode::Screen;
+  const bool silent = headless != nullptr && std::string(headless) == "1";
+  // Pictures in memory need no display, so they are drawn in silent runs too.
+  if (options.framesFd >= 0) return {PictureWay::Frames, !silent};
+  if (silent) return {PictureWay::None, false};
+  // Told to show its own window where no X display exists: sound and
+  // positions go on without a picture.
+  if (options.windowId == 0 && !orva::player::DisplayReachable()) return {PictureWay::None, true};
+  return {PictureWay::Screen, true};
 }
 
 }  // namespace
@@ -37,7 +40,8 @@ int main(int argc, char** argv) {
     return kOptionsError;
   }
   const OutputMode output = ChosenOutput(options);
-  if (output == OutputMode::Screen && options.windowId != 0 && !HostWindowExists(options.windowId)) {
+  if (output.picture == PictureWay::Screen && options.windowId != 0 &&
+      !HostWindowExists(options.windowId)) {
     std::fprintf(stderr, "py.dat: -windowid %lld names no window\n",
                  static_cast<long long>(options.windowId));
     return kOptionsError;

@@ -1,6 +1,7 @@
 #include "tools/player/mpv_player.h"
 
 #include <mpv/client.h>
+#include <mpv/render.h>
 
 #include <cstdio>
 #include <span>
@@ -51,28 +52,48 @@ constexpr Setting kScreenSettings[] = {
     {"vo", "gpu"},
     {"gpu-context", "x11egl"},
     {"hwdec", "no"},
+};
+
+// Pictures drawn by the library on the processor, handed to us to copy into
+// the window's memory; no display is needed at all.
+constexpr Setting kFramesSettings[] = {
+    {"vo", "libmpv"},
+    {"hwdec", "no"},
+};
+
+constexpr Setting kNoPictureSettings[] = {
+    {"vo", "null"},
+};
+
+constexpr Setting kSoundSettings[] = {
     {"ao", "pipewire,pulse,alsa"},
     {"audio-fallback-to-null", "yes"},  // a machine without sound still shows the picture
 };
 
-constexpr Setting kSoundOnlySettings[] = {
-    {"vo", "null"},
-    {"ao", "pipewire,pulse,alsa"},
-    {"audio-fallback-to-null", "yes"},
-};
-
-constexpr Setting kHeadlessSettings[] = {
-    {"vo", "null"},
+constexpr Setting kSilentSettings[] = {
     {"ao", "null"},
 };
 
+// The pixel layout of the window's memory: blue, green, red, unused.
+constexpr char kFrameFormat[] = "bgr0";
+
 std::string Decimal(double value) { return orva::FixedText(value, 6); }
 
-std::span<const Setting> OutputSettings(OutputMode mode) {
-  switch (mode) {
-    case OutputMode::Headless: return kHeadlessSettings;
-    case OutputMode::SoundOnly: return kSoundOnlySettings;
-    case OutputMode::Screen: break;
+// The library leaves the fourth byte of each pixel unset; the window paints
+// the pixels as they are, and an unset byte would let the desktop show
+// through the picture.
+void MakeOpaque(std::uint8_t* picture, const FrameAnnouncement& frame) {
+  for (int y = 0; y < frame.height; ++y) {
+    std::uint8_t* line = picture + static_cast<std::ptrdiff_t>(y) * frame.stride;
+    for (int x = 0; x < frame.width; ++x) line[x * kFrameBytesPerPixel + 3] = 0xFF;
+  }
+}
+
+std::span<const Setting> PictureSettings(PictureWay way) {
+  switch (way) {
+    case PictureWay::Frames: return kFramesSettings;
+    case PictureWay::None: return kNoPictureSettings;
+    case PictureWay::Screen: break;
   }
   return kScreenSettings;
 }
@@ -83,6 +104,8 @@ MpvPlayer::MpvPlayer(LineSink sink, std::function<void()> wakeup)
     : sink_(std::move(sink)), wakeup_(std::move(wakeup)) {}
 
 MpvPlayer::~MpvPlayer() {
+  // The drawing context goes first: the library requires it.
+  if (render_ != nullptr) mpv_render_context_free(render_);
   if (mpv_ != nullptr) mpv_terminate_destroy(mpv_);
 }
 
@@ -98,6 +121,7 @@ bool MpvPlayer::start(const PlayerOptions& options, OutputMode mode, std::string
     error = "the playback library cannot start";
     return false;
   }
+  if (mode.picture == PictureWay::Frames && !startFrames(options, error)) return false;
   mpv_request_log_messages(mpv_, "error");
   mpv_observe_property(mpv_, kTimePosition, "time-pos", MPV_FORMAT_DOUBLE);
   mpv_observe_property(mpv_, kEndReached, "eof-reached", MPV_FORMAT_FLAG);
@@ -125,12 +149,14 @@ bool MpvPlayer::setOptions(const PlayerOptions& options, OutputMode mode, std::s
     return true;
   };
   if (!setAll(kEmbeddedSettings)) return false;
-  if (!setAll(OutputSettings(mode))) return false;
-  if (mode == OutputMode::Screen && options.windowId != 0 &&
+  if (!setAll(PictureSettings(mode.picture))) return false;
+  if (!setAll(mode.sound ? std::span<const Setting>(kSoundSettings) : kSilentSettings)) return false;
+  if (mode.picture == PictureWay::Screen && options.windowId != 0 &&
       !set("wid", std::to_string(options.windowId))) {
     return false;
   }
-  if (options.windowId == 0 && options.width > 0 && options.height > 0 &&
+  if (mode.picture == PictureWay::Screen && options.windowId == 0 && options.width > 0 &&
+      options.height > 0 &&
       !set("geometry", std::to_string(options.width) + "x" + std::to_string(options.height))) {
     return false;
   }
@@ -141,13 +167,62 @@ bool MpvPlayer::setOptions(const PlayerOptions& options, OutputMode mode, std::s
          (options.startSeconds <= 0 || set("start", Decimal(options.startSeconds)));
 }
 
+// The library draws each picture only when asked; it says when one is due
+// through the update callback, which wakes the loop like any event.
+bool MpvPlayer::startFrames(const PlayerOptions& options, std::string& error) {
+  frames_ = std::make_unique<FrameRing>(options.framesFd);
+  if (!frames_->usable()) {
+    error = "no picture memory at descriptor " + std::to_string(options.framesFd);
+    return false;
+  }
+  mpv_render_param parameters[] = {
+      {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
+      {MPV_RENDER_PARAM_INVALID, nullptr},
+  };
+  if (mpv_render_context_create(&render_, mpv_, parameters) < 0) {
+    render_ = nullptr;
+    error = "the playback library cannot draw into memory";
+    return false;
+  }
+  frameWidth_ = options.width;
+  frameHeight_ = options.height;
+  mpv_render_context_set_update_callback(
+      render_, [](void* self) { static_cast<MpvPlayer*>(self)->wakeup_(); }, this);
+  return true;
+}
+
 bool MpvPlayer::handleEvents() {
   while (running_) {
     const mpv_event* event = mpv_wait_event(mpv_, 0);
     if (event->event_id == MPV_EVENT_NONE) break;
     handle(*event);
   }
+  if (running_ && render_ != nullptr && (mpv_render_context_update(render_) & MPV_RENDER_UPDATE_FRAME) != 0) {
+    drawFrame();
+  }
   return running_;
+}
+
+// Draws the current picture into the next slot and tells the window.
+void MpvPlayer::drawFrame() {
+  FrameAnnouncement frame;
+  std::uint8_t* slot = frames_->nextSlot(frameWidth_, frameHeight_, frame);
+  if (slot == nullptr) {
+    std::fprintf(stderr, "py.dat: the picture memory cannot hold %dx%d\n", frameWidth_, frameHeight_);
+    return;
+  }
+  int size[2] = {frame.width, frame.height};
+  std::size_t stride = static_cast<std::size_t>(frame.stride);
+  mpv_render_param parameters[] = {
+      {MPV_RENDER_PARAM_SW_SIZE, size},
+      {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kFrameFormat)},
+      {MPV_RENDER_PARAM_SW_STRIDE, &stride},
+      {MPV_RENDER_PARAM_SW_POINTER, slot},
+      {MPV_RENDER_PARAM_INVALID, nullptr},
+  };
+  if (mpv_render_context_render(render_, parameters) < 0) return;
+  MakeOpaque(slot, frame);
+  if (!sink_(FormatFrameLine(frame) + "\n")) finish(0);
 }
 
 void MpvPlayer::handle(const mpv_event& event) {
@@ -244,6 +319,14 @@ void MpvPlayer::obey(const PlayerCommand& command) {
     case Kind::Redraw:
       redraw();
       break;
+    case Kind::Resize:
+      // Only pictures in memory follow the preview area; a window of the
+      // player's own keeps its size.
+      if (render_ == nullptr) break;
+      frameWidth_ = command.width;
+      frameHeight_ = command.height;
+      drawFrame();  // the picture standing still is drawn anew at the new size
+      break;
   }
 }
 
@@ -258,6 +341,8 @@ void MpvPlayer::seekTo(int tenThousandths) {
 }
 
 void MpvPlayer::redraw() {
+  // Pictures in memory stay with the window, which paints them again itself.
+  if (render_ != nullptr) return;
   // The library draws again only when a picture option really changes, so
   // the zoom alternates between none and an amount far below one pixel.
   zoomNudged_ = !zoomNudged_;

@@ -3,22 +3,28 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "tools/player/frame_ring.h"
 #include "tools/player/player_commands.h"
 #include "tools/player/player_options.h"
 
 struct mpv_handle;
 struct mpv_event;
+struct mpv_render_context;
 
 namespace orva::player {
 
-// Where the player draws and sounds: the window's screen and speakers, or
-// nothing at all (for runs without a display or a sound device).
-// Screen: a picture (in the given window, or one of its own) and sound.
-// SoundOnly: no display to draw on; sound and positions only.
-// Headless: neither picture nor sound.
-enum class OutputMode { Screen, SoundOnly, Headless };
+// Where the picture goes: onto the screen (into the given window, or one of
+// its own), into the picture memory the window handed over, or nowhere (no
+// display to draw on, or a run that must show nothing).
+enum class PictureWay { Screen, Frames, None };
+
+struct OutputMode {
+  PictureWay picture = PictureWay::Screen;
+  bool sound = true;  // false: no sound device is touched
+};
 
 class MpvPlayer {
  public:
@@ -56,6 +62,8 @@ class MpvPlayer {
   void seekTo(int tenThousandths);
   void redraw();
   void setVolume(int volume);
+  bool startFrames(const PlayerOptions& options, std::string& error);
+  void drawFrame();
   void setPaused(bool paused);
   bool isPaused() const;
   double readDouble(const char* property) const;
@@ -64,6 +72,9 @@ class MpvPlayer {
   LineSink sink_;
   std::function<void()> wakeup_;
   mpv_handle* mpv_ = nullptr;
+  mpv_render_context* render_ = nullptr;  // with PictureWay::Frames
+  std::unique_ptr<FrameRing> frames_;
+  int frameWidth_ = 0, frameHeight_ = 0;
   bool exitAtEnd_ = false;
   bool loaded_ = false;
   int pendingSeek_ = -1;       // a seek that arrived before the file was loaded

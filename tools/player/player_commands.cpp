@@ -13,6 +13,7 @@ namespace {
 // A line longer than this is no command; it is dropped without being kept,
 // so a stream without line breaks cannot grow the buffer.
 constexpr std::size_t kLongestLine = 64;
+constexpr long kLargestSide = 16384;
 
 bool ReadNumber(const std::string& text, long& value) {
   if (text.empty()) return false;
@@ -23,6 +24,22 @@ bool ReadNumber(const std::string& text, long& value) {
 }
 
 int Limit(long value, int high) { return static_cast<int>(std::clamp<long>(value, 0, high)); }
+
+// "WxH" with both sides in 1..16384; anything else is no size.
+bool ReadSize(const std::string& text, int& width, int& height) {
+  const std::size_t cross = text.find('x');
+  if (cross == std::string::npos) return false;
+  long w = 0, h = 0;
+  const std::string first = text.substr(0, cross), second = text.substr(cross + 1);
+  auto digitFirst = [](const std::string& part) { return !part.empty() && part[0] >= '0' && part[0] <= '9'; };
+  if (!digitFirst(first) || !digitFirst(second) || !ReadNumber(first, w) || !ReadNumber(second, h)) {
+    return false;
+  }
+  if (w < 1 || h < 1 || w > kLargestSide || h > kLargestSide) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
 
 bool StartsWith(const std::string& text, const char* prefix, std::string& rest) {
   const std::string head(prefix);
@@ -46,6 +63,8 @@ bool ParseCommandLine(const std::string& line, PlayerCommand& command) {
     command = {Kind::SetVolume, Limit(number, kMaxVolume)};
   } else if (StartsWith(line, "to:", rest) && ReadNumber(rest, number)) {
     command = {Kind::Seek, Limit(number, kSeekScale)};
+  } else if (int width = 0, height = 0; StartsWith(line, "sz:", rest) && ReadSize(rest, width, height)) {
+    command = {Kind::Resize, 0, width, height};
   } else {
     return false;
   }

@@ -13,9 +13,11 @@ struct PlayerCommand {
     SetVolume,  // "vol:xN"
     Seek,       // "to:N": N ten-thousandths of the file
     Redraw,     // "f"
+    Resize,     // "sz:WxH": pictures of W x H pixels from now on
   };
   Kind kind = Kind::Redraw;
   int value = 0;  // volume 0..256 or seek target 0..10000, limited to its range
+  int width = 0, height = 0;  // Resize: 1..16384 each
 };
 
 inline constexpr int kSeekScale = 10000;

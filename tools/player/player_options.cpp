@@ -88,6 +88,10 @@ int ReadOption(const std::vector<std::string>& arguments, std::size_t& index,
     // them as a signed 32-bit value; only 0 means "none".
     if (!reader.integer(option, INT32_MIN, UINT32_MAX, value)) return kOptionsError;
     options.windowId = static_cast<std::int64_t>(static_cast<std::uint32_t>(value));
+  } else if (option == "-frames") {
+    // A descriptor inherited from the window; the standard three are taken.
+    if (!reader.integer(option, 3, INT32_MAX, value)) return kOptionsError;
+    options.framesFd = static_cast<int>(value);
   } else if (option == "-x") {
     if (!reader.integer(option, 0, kMaxSide, value)) return kOptionsError;
     options.width = static_cast<int>(value);
@@ -119,6 +123,14 @@ int ParsePlayerOptions(const std::vector<std::string>& arguments, PlayerOptions&
   }
   if (options.file.empty()) {
     error = "no file to play";
+    return kOptionsError;
+  }
+  if (options.framesFd >= 0 && options.windowId != 0) {
+    error = "-frames and -windowid name two places for one picture";
+    return kOptionsError;
+  }
+  if (options.framesFd >= 0 && (options.width == 0 || options.height == 0)) {
+    error = "-frames needs the picture size as -x and -y";
     return kOptionsError;
   }
   return kOptionsOk;

@@ -15,6 +15,7 @@ struct PlayerOptions {
   bool exitAtEnd = false;       // -autoexit
   int volume = kMaxVolume;      // -vol, 0..256
   std::int64_t windowId = 0;    // -windowid; 0: a window of its own
+  int framesFd = -1;            // -frames: pictures into this memory instead
   int width = 0, height = 0;    // -x, -y; 0: the picture's own size
   std::string file;             // the one argument that is not an option
 };
