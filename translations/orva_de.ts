@@ -344,14 +344,6 @@ Jetzt anhalten?</translation>
         <translation>Hilfeseite öffnen</translation>
     </message>
     <message>
-        <source>No picture here: the preview player draws into an X11 window, and this session has no X display (XWayland). Sound, position and the Begin/End times still work.</source>
-        <translation>Kein Bild hier: Der Vorschau-Player zeichnet in ein X11-Fenster, und diese Sitzung hat keine X-Anzeige (XWayland). Ton, Position und die Anfangs-/Endzeiten funktionieren weiterhin.</translation>
-    </message>
-    <message>
-        <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
-        <translation>Das Bild läuft in einem eigenen Fenster: Der Vorschau-Player kann nicht in ein Wayland-Fenster zeichnen.</translation>
-    </message>
-    <message>
         <source>not kept: %1</source>
         <translation>nicht übernommen: %1</translation>
     </message>

@@ -344,14 +344,6 @@ Do you want to stop now?</source>
         <translation>Abrir la página de ayuda</translation>
     </message>
     <message>
-        <source>No picture here: the preview player draws into an X11 window, and this session has no X display (XWayland). Sound, position and the Begin/End times still work.</source>
-        <translation>No hay imagen aquí: el reproductor de vista previa dibuja en una ventana X11 y esta sesión no tiene pantalla X (XWayland). El sonido, la posición y los tiempos de inicio y final siguen funcionando.</translation>
-    </message>
-    <message>
-        <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
-        <translation>La imagen se reproduce en una ventana propia: el reproductor de vista previa no puede dibujar en una ventana Wayland.</translation>
-    </message>
-    <message>
         <source>not kept: %1</source>
         <translation>no conservado: %1</translation>
     </message>

@@ -344,14 +344,6 @@ Arrêter maintenant ?</translation>
         <translation>Ouvrir la page d&apos;aide</translation>
     </message>
     <message>
-        <source>No picture here: the preview player draws into an X11 window, and this session has no X display (XWayland). Sound, position and the Begin/End times still work.</source>
-        <translation>Pas d&apos;image ici : le lecteur d&apos;aperçu dessine dans une fenêtre X11, et cette session n&apos;a pas d&apos;affichage X (XWayland). Le son, la position et les temps de début et de fin fonctionnent toujours.</translation>
-    </message>
-    <message>
-        <source>The picture plays in a window of its own: the preview player cannot draw into a Wayland window.</source>
-        <translation>L&apos;image est lue dans une fenêtre à part : le lecteur d&apos;aperçu ne peut pas dessiner dans une fenêtre Wayland.</translation>
-    </message>
-    <message>
         <source>not kept: %1</source>
         <translation>non conservé : %1</translation>
     </message>
@@ -373,31 +365,31 @@ Arrêter maintenant ?</translation>
     </message>
     <message>
         <source>the source has no audio stream to convert</source>
-        <translation>la source n'a pas de piste audio à convertir</translation>
+        <translation>la source n&apos;a pas de piste audio à convertir</translation>
     </message>
     <message>
         <source>the encoder ended with status %1</source>
-        <translation>l'encodeur s'est terminé avec le code %1</translation>
+        <translation>l&apos;encodeur s&apos;est terminé avec le code %1</translation>
     </message>
     <message>
         <source>the encoder was ended by signal %1</source>
-        <translation>l'encodeur a été arrêté par le signal %1</translation>
+        <translation>l&apos;encodeur a été arrêté par le signal %1</translation>
     </message>
     <message>
         <source>no encoder program at %1</source>
-        <translation>aucun encodeur à l'emplacement %1</translation>
+        <translation>aucun encodeur à l&apos;emplacement %1</translation>
     </message>
     <message>
         <source>the encoder program %1 cannot be started</source>
-        <translation>l'encodeur %1 ne peut pas être lancé</translation>
+        <translation>l&apos;encodeur %1 ne peut pas être lancé</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
-        <translation>le dossier de destination %1 n'existe pas</translation>
+        <translation>le dossier de destination %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>the output folder %1 is not writable</source>
-        <translation>le dossier de destination %1 n'est pas accessible en écriture</translation>
+        <translation>le dossier de destination %1 n&apos;est pas accessible en écriture</translation>
     </message>
     <message>
         <source>stopped after %1 of the range</source>
@@ -405,11 +397,11 @@ Arrêter maintenant ?</translation>
     </message>
     <message>
         <source>the encoder wrote only %1 of the range</source>
-        <translation>l'encodeur n'a écrit que %1 de la plage</translation>
+        <translation>l&apos;encodeur n&apos;a écrit que %1 de la plage</translation>
     </message>
     <message>
         <source>the encoder command would be longer than 1023 characters</source>
-        <translation>la commande de l'encodeur dépasserait 1023 caractères</translation>
+        <translation>la commande de l&apos;encodeur dépasserait 1023 caractères</translation>
     </message>
     <message>
         <source>the output path would be too long (259 characters, 255 for the file name)</source>
