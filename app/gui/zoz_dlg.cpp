@@ -34,7 +34,6 @@
 #include "controls/skin_images.h"
 #include "controls/wx_static.h"
 #include "engine/conversion_texts.h"
-#include "engine/media_probe.h"
 #include "engine/process.h"
 #include "app/gui/window_text.h"
 
