@@ -29,7 +29,7 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$WORK/home" "$WORK/program" "$WORK/media" "$WORK/shots" "$OUT"
 
-for tool in pb.dat cv.dat py.dat; do ln -s "$BUILD_DIR/bin/$tool" "$WORK/program/$tool"; done
+for tool in pb.dat orva-probe cv.dat py.dat; do ln -s "$BUILD_DIR/bin/$tool" "$WORK/program/$tool"; done
 clip() {  # name seconds [with-sound]
   if [ "$3" = sound ]; then
     ffmpeg -v error -y -f lavfi -i "testsrc2=size=640x360:rate=25:duration=$2" \

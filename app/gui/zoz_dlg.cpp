@@ -34,7 +34,6 @@
 #include "controls/skin_images.h"
 #include "controls/wx_static.h"
 #include "engine/conversion_texts.h"
-#include "engine/media_probe.h"
 #include "engine/process.h"
 #include "app/gui/window_text.h"
 
@@ -130,7 +129,6 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   SetUiState(kUiPreviewLoaded, false);
 
   const std::string& folder = startup_.programFolder;
-  std::snprintf(ProbeRunner().programPath, kPathCapacity, "%s%cpb.dat", folder.c_str(), kPathSeparator);
   driver_ = std::make_unique<ConversionDriver>(*this, folder + kPathSeparator + "cv.dat");
   // The encoder program need not measure a source the add has measured.
   driver_->passSourceFacts(true);

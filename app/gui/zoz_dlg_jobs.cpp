@@ -86,7 +86,8 @@ void ZozDlg::AddFiles(const QStringList& paths) {
   }
 
   if (!files.empty()) {
-    AddFilesWorker worker(std::move(files), ProbeRunner().programPath, DefaultProbeParallelism());
+    // One probe program measures the whole add, as orva-convert measures its files.
+    AddFilesWorker worker(std::move(files), startup_.programFolder + kPathSeparator + "orva-probe");
     const auto takeJobs = [this, &worker] {
       for (JobItem* job : worker.takeReadyJobs()) AppendJobRow(*job);
     };

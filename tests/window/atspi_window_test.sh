@@ -1,10 +1,10 @@
 #!/bin/sh
 # The real program on a private accessibility bus: a screen reader's view of
 # the window, read with pyatspi.
-#   atspi_window_test.sh <program> <probe> <encoder> <player> <checker.py>
+#   atspi_window_test.sh <program> <probe> <batch-probe> <encoder> <player> <checker.py>
 # Run under xvfb-run, or as a Wayland client under tests/window/under_weston.sh.
 set -u
-program=$1 probe=$2 encoder=$3 player=$4 checker=$5
+program=$1 probe=$2 batch_probe=$3 encoder=$4 player=$5 checker=$6
 work=$(mktemp -d)
 pids=""
 trap 'for p in $pids; do kill "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
@@ -14,6 +14,7 @@ mkdir -p "$work/bin" "$work/home" "$work/media" "$work/run"
 chmod 700 "$work/run"
 cp "$program" "$work/bin/orva-video-converter"
 ln -s "$probe" "$work/bin/pb.dat"
+ln -s "$batch_probe" "$work/bin/orva-probe"
 ln -s "$encoder" "$work/bin/cv.dat"
 ln -s "$player" "$work/bin/py.dat"
 ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=10 \

@@ -92,6 +92,7 @@ class WestonSessionTest : public ::testing::Test {
     chmod(runtime_.path().c_str(), 0700);
     std::filesystem::copy_file(ORVA_WINDOW_PROGRAM, program_.file("orva-video-converter"));
     std::filesystem::create_symlink(ORVA_PROBE, program_.file("pb.dat"));
+    std::filesystem::create_symlink(ORVA_BATCH_PROBE, program_.file("orva-probe"));
     std::filesystem::create_symlink(ORVA_ENCODER, program_.file("cv.dat"));
     std::filesystem::create_symlink(ORVA_PLAYER, program_.file("py.dat"));
     clip_ = work_.file("clip.mkv");

@@ -78,7 +78,8 @@ bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
 WindowTest::WindowTest() {
   SetUpCatalogue();
   TheJobList().freeAll();
-  Link(ORVA_PROBE, program_.file("pb.dat"));
+  Link(ORVA_PROBE, program_.file("pb.dat"));  // the encoder's probe
+  Link(ORVA_BATCH_PROBE, program_.file("orva-probe"));  // the add's probe
   Link(ORVA_ENCODER, program_.file("cv.dat"));
   desktop_->videoFolder = QString::fromStdString(videos_.path());
 }

@@ -146,7 +146,7 @@ TEST_F(WindowLook, ManyRowsKeepEveryColumnInSight) {
 
 TEST_F(WindowLook, WaitBoxShortensTheMiddleOfALongPathAndKeepsTheCounter) {
   const std::string path = "/media/videos/" + std::string(120, 'x') + "/wait_box_026.mp4";
-  AddFilesWorker worker({path}, ORVA_ENDLESS_PROBE, 1);
+  AddFilesWorker worker({path}, ORVA_ENDLESS_PROBE);
   worker.start();
   CWaitDlg dialog(nullptr, "Reading file information...", worker, {});
   dialog.show();

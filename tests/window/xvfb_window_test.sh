@@ -2,10 +2,10 @@
 # The real program in a real X server: started with two clips on its command
 # line, its 770 x 550 window is mapped and drawn with the first clip paused in
 # the preview area, and Convert converts both files.
-#   xvfb_window_test.sh <program> <probe> <encoder> <player> <screen_grab> <screenshot.png>
+#   xvfb_window_test.sh <program> <probe> <batch-probe> <encoder> <player> <screen_grab> <screenshot.png>
 # Run under xvfb-run.
 set -u
-program=$1 probe=$2 encoder=$3 player=$4 grab=$5 screenshot=$6
+program=$1 probe=$2 batch_probe=$3 encoder=$4 player=$5 grab=$6 screenshot=$7
 work=$(mktemp -d)
 trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -14,6 +14,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 mkdir -p "$work/bin" "$work/home" "$work/media"
 cp "$program" "$work/bin/orva-video-converter"
 ln -s "$probe" "$work/bin/pb.dat"
+ln -s "$batch_probe" "$work/bin/orva-probe"
 ln -s "$encoder" "$work/bin/cv.dat"
 ln -s "$player" "$work/bin/py.dat"
 for name in first second; do
