@@ -25,12 +25,7 @@ stop_sshd() {
 trap 'stop_sshd; rm -rf "$t"' EXIT
 trap 'exit 1' INT TERM
 
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+. "$here/checks.sh"
 
 # sshd's privilege-separation folder; a machine without systemd has none.
 mkdir -p /run/sshd

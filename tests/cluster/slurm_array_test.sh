@@ -20,12 +20,7 @@ t=$(mktemp -d /tmp/orva-slurm.XXXXXX)
 trap 'slurm_stop "$t"; rm -rf "$t"' EXIT
 trap 'exit 1' INT TERM
 
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+. "$here/checks.sh"
 
 slurm_start "$t" || exit 1
 

@@ -14,6 +14,7 @@
 #include "media_clip.h"
 #include "running_processes.h"
 #include "scratch_folder.h"
+#include "stand_in_probe.h"
 #include "test_support.h"
 
 namespace orva {
@@ -83,28 +84,8 @@ TEST(AddFilesWorker, CancelEndsAProbeStuckOnANamedPipe) {
   EXPECT_FALSE(test::ProcessMentions(probe)) << "the probe outlived the add";
 }
 
-// The add against a stand-in probe that counts its starts, under a name of
-// this test's own so that one left running is told apart from others.
-class AddFilesWorkerStandIn : public ::testing::Test {
- protected:
-  AddFilesWorkerStandIn() {
-    std::filesystem::create_symlink(std::string(ORVA_TEST_CHILDREN_DIR) + "/child_probe_answers", probe);
-    setenv("ORVA_TEST_START_LOG", log.c_str(), 1);
-    currentProfile = &test::AudioTestProfile();
-  }
-  ~AddFilesWorkerStandIn() override { unsetenv("ORVA_TEST_START_LOG"); }
-
-  int starts() const {
-    std::ifstream in(log);
-    int count = 0;
-    for (std::string line; std::getline(in, line);) ++count;
-    return count;
-  }
-
-  ScratchFolder folder;
-  const std::string log = folder.file("starts");
-  const std::string probe = folder.file("probe");
-};
+// The add against a stand-in probe that counts its starts.
+using AddFilesWorkerStandIn = test::StandInProbeTest;
 
 TEST_F(AddFilesWorkerStandIn, OneProgramMeasuresTheAddAndACrashCostsOnlyItsFile) {
   AddFilesWorker worker({"/m/a.mp4", "/m/b.mp4", "/m/broken.crash", "/m/c.mp4", "/m/d.mp4"}, probe);

@@ -11,6 +11,7 @@
 
 #include "engine/probe_session.h"
 #include "running_processes.h"
+#include "stand_in_probe.h"
 #include "test_support.h"
 
 namespace orva {
@@ -30,31 +31,10 @@ Measured Measure(ProbeSession& session, const std::string& path, const KeepWaiti
 }
 
 // The session's protocol, against a stand-in probe that counts its starts.
-class ProbeSessionTest : public ::testing::Test {
- protected:
-  ProbeSessionTest() {
-    // Under a name of this test's own, so that a stand-in left running is
-    // told apart from those of tests running beside it.
-    std::filesystem::create_symlink(std::string(ORVA_TEST_CHILDREN_DIR) + "/child_probe_answers", fake);
-    setenv("ORVA_TEST_START_LOG", log.c_str(), 1);
-    currentProfile = &test::AudioTestProfile();
-  }
-  ~ProbeSessionTest() override { unsetenv("ORVA_TEST_START_LOG"); }
-
-  int starts() const {
-    std::ifstream in(log);
-    int count = 0;
-    for (std::string line; std::getline(in, line);) ++count;
-    return count;
-  }
-
-  ScratchFolder folder;
-  const std::string log = folder.file("starts");
-  const std::string fake = folder.file("probe");
-};
+using ProbeSessionTest = test::StandInProbeTest;
 
 TEST_F(ProbeSessionTest, OneProgramMeasuresAWholeBatchAndANewOneFollowsACrash) {
-  ProbeSession session(fake);
+  ProbeSession session(probe);
   for (const std::string path : {"/m/a.mp4", "/m/b c.wav", "/m/line\nbreak.mkv", "/m/tagged.long"}) {
     const Measured measured = Measure(session, path);
     ASSERT_NE(measured.job, nullptr) << path;
@@ -79,14 +59,14 @@ TEST_F(ProbeSessionTest, OneProgramMeasuresAWholeBatchAndANewOneFollowsACrash) {
 }
 
 TEST_F(ProbeSessionTest, AnInterruptionEndsAProgramStuckOnAFileAtOnce) {
-  ProbeSession session(fake);
+  ProbeSession session(probe);
   int asked = 0;
   const auto start = std::chrono::steady_clock::now();
   const Measured stuck = Measure(session, "/m/pipe.hang", [&asked] { return ++asked < 5; });
   EXPECT_EQ(stuck.job, nullptr);
   EXPECT_EQ(stuck.result, kProbeInterrupted);
   EXPECT_EQ(asked, 5);
-  EXPECT_FALSE(test::ProcessMentions(fake));
+  EXPECT_FALSE(test::ProcessMentions(probe));
   // Not the polite end a finished batch gets.
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 
@@ -98,7 +78,7 @@ TEST_F(ProbeSessionTest, AMissingProgramIsAFailureToStartAndTooLongPathsAreRefus
   ProbeSession missing(folder.file("no-probe"));
   EXPECT_EQ(Measure(missing, "/m/a.mp4").result, kProbeNotStarted);
 
-  ProbeSession session(fake);
+  ProbeSession session(probe);
   EXPECT_EQ(Measure(session, "/" + std::string(260, 'x') + ".mp4").result, kProbeNoDuration);
   EXPECT_EQ(starts(), 0);
 }

@@ -246,13 +246,15 @@ double EdgeEnergy(const QImage& picture) {
 }
 
 // Where the window lies on the screen: the box of everything that is not
-// weston's background.
+// weston's background. The background is read from the screen's corner, as
+// the renderer may store the configured colour in fewer bits.
 QRect WindowBox(const QImage& shot) {
+  const QRgb background = shot.pixel(0, 0) | 0xFF000000;
   QRect box;
   for (int y = 0; y < shot.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(shot.constScanLine(y));
     for (int x = 0; x < shot.width(); ++x) {
-      if (qAlpha(line[x]) == 255 && (line[x] | 0xFF000000) != kBackground) box |= QRect(x, y, 1, 1);
+      if (qAlpha(line[x]) == 255 && (line[x] | 0xFF000000) != background) box |= QRect(x, y, 1, 1);
     }
   }
   return box;
