@@ -161,21 +161,21 @@ void KeepSubtitles(const KeepRules& rules, const SourceContents& contents, const
   for (std::size_t i = 0; i < kept.size(); ++i) {
     const std::string from = cut ? input + ":" + Index(static_cast<int>(i)) : "0:" + Index(kept[i].index);
     plan.maps.insert(plan.maps.end(), {"-map", from});
-    const std::string spec = ":s:" + Index(static_cast<int>(i));
+    const std::string outputStream = ":s:" + Index(static_cast<int>(i));
     plan.streamArguments.insert(plan.streamArguments.end(),
-                                {"-c" + spec, SubtitleCodec(carrying, kept[i], cut),
-                                 "-disposition" + spec, SubtitleDisposition(rules, kept[i])});
+                                {"-c" + outputStream, SubtitleCodec(carrying, kept[i], cut),
+                                 "-disposition" + outputStream, SubtitleDisposition(rules, kept[i])});
   }
 }
 
 void KeepCoverAsStream(const KeepRules& rules, const SourceStream& cover, KeepPlan& plan) {
   plan.maps.insert(plan.maps.end(), {"-map", "0:" + Index(cover.index)});
   plan.coverIsStream = true;
-  const std::string spec = rules.writesVideo ? ":v:1" : ":v:0";
+  const std::string outputStream = rules.writesVideo ? ":v:1" : ":v:0";
   // JPEG and PNG are stored as they are; players read no other picture.
   const bool stored = cover.codec == "mjpeg" || cover.codec == "png";
   plan.streamArguments.insert(plan.streamArguments.end(),
-                              {"-c" + spec, stored ? "copy" : "mjpeg", "-disposition" + spec, "attached_pic"});
+                              {"-c" + outputStream, stored ? "copy" : "mjpeg", "-disposition" + outputStream, "attached_pic"});
 }
 
 void ExtractCover(const KeepRules& rules, const SourceStream& cover, KeepPlan& plan) {
