@@ -150,13 +150,11 @@ int ConvertInTurn(FileMeasuring& files, JobList& jobs, const std::string& encode
 int ConvertSideBySide(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount,
                       JobRecords& records) {
   BatchTerminal terminal(jobs, stdout, isatty(STDOUT_FILENO) != 0);
-  JobQueue queue(jobs);
-  ReservedPaths outputsInUse;
-  JobLanes lanes;
-  for (int i = 0; i < laneCount; ++i) {
-    lanes.push_back(std::make_unique<JobLane>(terminal, jobs, queue, outputsInUse, encoderPath, records));
-  }
-  const bool stayed = RunLanes(lanes, queue, files, terminal, jobs);
+  LanesTerminal view(terminal, jobs, records);
+  ConversionLanes lanes(view, jobs, encoderPath, laneCount);
+  lanes.passSourceFacts(true);
+  lanes.onJobStarted([&records](const JobItem& job) { records.started(job); });
+  const bool stayed = RunLanes(lanes, files, terminal, jobs);
   terminal.flushResults();
   const auto hasResult = [&terminal](int row) { return terminal.hasResult(row); };
   if (!stayed) {
@@ -168,7 +166,9 @@ int ConvertSideBySide(FileMeasuring& files, JobList& jobs, const std::string& en
   ReportRefusedFolder(jobs, hasResult);
   RecordJobsLeft(jobs, hasResult, records, kNotStarted);
   if (InterruptCount() > 0) {
-    SayStopped(std::any_of(lanes.begin(), lanes.end(), [](const auto& lane) { return lane->everStarted(); }));
+    bool anyStarted = false;
+    for (int lane = 0; lane < lanes.laneCount(); ++lane) anyStarted = anyStarted || lanes.everStarted(lane);
+    SayStopped(anyStarted);
   }
   return terminal.successCount() == jobs.count() ? kExitSuccess : kExitJobsFailed;
 }
@@ -176,8 +176,7 @@ int ConvertSideBySide(FileMeasuring& files, JobList& jobs, const std::string& en
 // As many jobs at once as asked, or as processors may be used; never more
 // than there are files.
 int LaneCount(const CliOptions& options) {
-  const int wanted = options.jobs > 0 ? options.jobs : PlatformUsableProcessors();
-  return std::max(1, std::min(wanted, static_cast<int>(options.files.size())));
+  return LaneCountFor(options.jobs, static_cast<int>(options.files.size()));
 }
 
 int Convert(FileMeasuring& files, JobList& jobs, const std::string& encoderPath, int laneCount,

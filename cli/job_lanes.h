@@ -1,79 +1,46 @@
-// Several jobs of one batch converting at once, each in a lane of its own
-// with its own encoder, driver and progress. The lanes take the measured
-// jobs in list order from one queue and share the output names in use.
+// orva-convert's side of jobs converting side by side: the view the lanes
+// report to (the terminal and the report), and the loop that paces the
+// lanes while the files left are measured.
 #pragma once
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "app/job_item.h"
 #include "cli/batch_terminal.h"
 #include "cli/file_measuring.h"
 #include "cli/job_records.h"
-#include "engine/conversion_driver.h"
+#include "engine/conversion_lanes.h"
 #include "engine/conversion_view.h"
-#include "engine/output_naming.h"
 
 namespace orva {
 
-// The measured jobs not handed to a lane yet, in list order.
-class JobQueue {
+// Each job's result goes to the terminal, in list order, and into the
+// report; the folder question is asked on the terminal. The live lines are
+// drawn from the lanes themselves at every progress tick.
+class LanesTerminal : public ConversionView {
  public:
-  explicit JobQueue(const JobList& jobs) : jobs_(jobs) {}
-
-  // The next job, or nullptr when none is measured yet or the queue is closed.
-  JobItem* take();
-  // No job is handed out any more (Ctrl+C, a refused folder).
-  void close() { closed_ = true; }
-  bool closed() const { return closed_; }
-
- private:
-  const JobList& jobs_;
-  int next_ = 0;
-  bool closed_ = false;
-};
-
-// One lane: a driver and the view it reports to.
-class JobLane : public ConversionView {
- public:
-  // Each job's start and result go into `records`.
-  JobLane(BatchTerminal& terminal, const JobList& jobs, JobQueue& queue, ReservedPaths& outputs,
-          const std::string& encoderPath, JobRecords& records);
-
-  ConversionDriver& driver() { return driver_; }
-  const ConversionDriver& driver() const { return driver_; }
-  bool running() const { return timersRunning_; }
-  bool everStarted() const { return everStarted_; }
-  // The running job's summary, clocks and output name, for its live line.
-  std::string progressLine() const;
+  LanesTerminal(BatchTerminal& terminal, const JobList& jobs, JobRecords& records)
+      : terminal_(terminal), jobs_(jobs), records_(records) {}
 
   int rowCount() const override { return jobs_.count(); }
   void setRowStatus(int row, const std::string& text) override;
-  void setFileName(const std::string& text) override { fileName_ = text; }
+  void setFileName(const std::string&) override {}
   void setExtensionChange(const std::string&) override {}
-  void setElapsed(const std::string& text) override { elapsed_ = text; }
-  void setRemaining(const std::string& text) override { remaining_ = text; }
-  void setSummary(const std::string& text) override { summary_ = text; }
+  void setElapsed(const std::string&) override {}
+  void setRemaining(const std::string&) override {}
+  void setSummary(const std::string&) override {}
   void setProgressPosition(int) override {}
   void setConverting(bool) override {}
-  bool askIgnoreNotWritable(const std::string& folder) override;
-  void startTimers() override;
-  void stopTimers() override { timersRunning_ = false; }
+  bool askIgnoreNotWritable(const std::string& folder) override { return terminal_.askIgnoreNotWritable(folder); }
+  void startTimers() override {}
+  void stopTimers() override {}
   void stopPreview() override {}
 
  private:
   BatchTerminal& terminal_;
   const JobList& jobs_;
-  JobQueue& queue_;
   JobRecords& records_;
-  ConversionDriver driver_;
-  std::string fileName_, summary_, elapsed_, remaining_;
-  bool timersRunning_ = false;
-  bool everStarted_ = false;
 };
-
-using JobLanes = std::vector<std::unique_ptr<JobLane>>;
 
 // Converts the batch in the lanes until every job measured has ended,
 // measuring the files left in the time between the timers. A lane that
@@ -81,7 +48,6 @@ using JobLanes = std::vector<std::unique_ptr<JobLane>>;
 // running job like the Stop button and starts no other; a second one (or
 // being told to end) returns false at once, after every encoder was asked to
 // finish its file.
-bool RunLanes(JobLanes& lanes, JobQueue& queue, FileMeasuring& files, BatchTerminal& terminal,
-              const JobList& jobs);
+bool RunLanes(ConversionLanes& lanes, FileMeasuring& files, BatchTerminal& terminal, const JobList& jobs);
 
 }  // namespace orva

@@ -16,10 +16,6 @@ std::string ShownOutputPath(const JobItem& job) {
 
 }  // namespace
 
-bool IsResultText(const std::string& text) {
-  return text == kStatusSuccess || text == kStatusFailed || text == kStatusFatal;
-}
-
 std::string ResultLines(const JobItem& job, const std::string& result) {
   char head[16];
   std::snprintf(head, sizeof head, "%-9s ", result.c_str());

@@ -14,9 +14,6 @@
 
 namespace orva {
 
-// The driver's status texts that are a job's result, not a percentage.
-bool IsResultText(const std::string& text);
-
 // A job's result line: the result and the output path (the source's path
 // when no output was named), and the reason on a line of its own under a
 // result that is no success; under a success, what was not kept.

@@ -81,13 +81,6 @@ const ToolDescriptor kEncoderDescriptor = {EncoderBuildCommand, EncoderOnOutput,
 
 namespace {
 
-// "%05.2f%%", and the summary "Completed:  %05.2f%%    (%d/%d)".
-std::string PercentText(double percent) { return ZeroFilledFixedText(percent, 2, 5) + "%"; }
-
-std::string SummaryText(double percent, int row, int rowCount) {
-  return kSummaryLead + PercentText(percent) + "    (" + std::to_string(row) + "/" + std::to_string(rowCount) + ")";
-}
-
 std::string ExtensionChangeText(const char* from, const char* to) {
   char text[80];
   std::snprintf(text, sizeof text, kExtensionChangeFormat, from, to);

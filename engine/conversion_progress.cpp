@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/conversion_texts.h"
+#include "engine/number_text.h"
 
 namespace orva {
 
@@ -45,6 +46,12 @@ int ProgressPosition(float percent) {
   // conversion to int defined.
   constexpr float kLimit = 2e9f;
   return static_cast<int>(std::clamp(percent * 100.0f, -kLimit, kLimit));
+}
+
+std::string PercentText(double percent) { return ZeroFilledFixedText(percent, 2, 5) + "%"; }
+
+std::string SummaryText(double percent, int count, int total) {
+  return kSummaryLead + PercentText(percent) + "    (" + std::to_string(count) + "/" + std::to_string(total) + ")";
 }
 
 }  // namespace orva

@@ -2,6 +2,8 @@
 // verdict when its encoder ends, and the time still to go.
 #pragma once
 
+#include <string>
+
 #include "app/job_item.h"
 #include "engine/process.h"
 
@@ -32,5 +34,10 @@ double RemainingSeconds(float percent, double elapsedSeconds);
 // Progress bar position, hundredths of a per cent truncated toward zero;
 // NaN gives 0 and values beyond two billion are held there.
 int ProgressPosition(float percent);
+
+// A row's percentage "%05.2f%%", and the summary line
+// "Completed:  %05.2f%%    (count/total)".
+std::string PercentText(double percent);
+std::string SummaryText(double percent, int count, int total);
 
 }  // namespace orva

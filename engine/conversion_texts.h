@@ -1,11 +1,18 @@
 // The fixed texts of a conversion run, shared by the driver and its views.
 #pragma once
 
+#include <string>
+
 namespace orva {
 
 inline constexpr char kStatusSuccess[] = "Success!";
 inline constexpr char kStatusFailed[] = "Failed!";
 inline constexpr char kStatusFatal[] = "FATAL!";
+
+// The row statuses that are a job's result, not a percentage.
+inline bool IsResultText(const std::string& text) {
+  return text == kStatusSuccess || text == kStatusFailed || text == kStatusFatal;
+}
 
 inline constexpr char kFinishedFileName[] = "Finish";
 inline constexpr char kIdleClock[] = "00:00:00";

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +53,18 @@ TestJobs::TestJobs(const ScratchFolder& folder, int count, double duration, Reco
 
 void SetFakeScript(const std::string& script) { setenv("ORVA_FAKE_ENCODER", script.c_str(), 1); }
 
+void SetFakeScriptFor(const std::string& source, const std::string& script) {
+  std::string variable = "ORVA_FAKE_ENCODER_" + source;
+  for (char& c : variable) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') c = '_';
+  }
+  if (script.empty()) {
+    unsetenv(variable.c_str());
+  } else {
+    setenv(variable.c_str(), script.c_str(), 1);
+  }
+}
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -62,18 +75,21 @@ bool Overdue(Clock::time_point start, int limitMs) {
 
 }  // namespace
 
-bool RunWhileTimersRun(ConversionDriver& driver, RecordingView& view,
-                       const std::function<void()>& onTick, int limitMs) {
+template <typename Paced>
+bool RunWhileTimersRun(Paced& paced, RecordingView& view, const std::function<void()>& onTick, int limitMs) {
   const auto start = Clock::now();
   for (int tick = 0; view.timersRunning; ++tick) {
     if (Overdue(start, limitMs)) return false;
     if (onTick) onTick();
-    driver.onEncoderTimer();
-    if (tick % 2 == 1) driver.onProgressTimer();
+    paced.onEncoderTimer();
+    if (tick % 2 == 1) paced.onProgressTimer();
     usleep(2000);
   }
   return true;
 }
+
+template bool RunWhileTimersRun(ConversionDriver&, RecordingView&, const std::function<void()>&, int);
+template bool RunWhileTimersRun(ConversionLanes&, RecordingView&, const std::function<void()>&, int);
 
 bool PollUntilEncoded(ConversionDriver& driver, double seconds, int limitMs) {
   const auto start = Clock::now();

@@ -9,6 +9,7 @@
 
 #include "app/job_item.h"
 #include "engine/conversion_driver.h"
+#include "engine/conversion_lanes.h"
 #include "engine/conversion_view.h"
 #include "scratch_folder.h"
 
@@ -66,11 +67,16 @@ class TestJobs {
 
 // The script the fake encoders read (see tests/driver/fakes).
 void SetFakeScript(const std::string& script);
+// The script of the encoder converting the source named `source`
+// ("clip1.avi"), for jobs converting side by side; "" removes it.
+void SetFakeScriptFor(const std::string& source, const std::string& script);
 
-// Plays the 50 ms and 100 ms timers (faster than real time) while they run;
-// `onTick` runs before every encoder poll. False after `limitMs` of waiting.
-bool RunWhileTimersRun(ConversionDriver& driver, RecordingView& view,
-                       const std::function<void()>& onTick = {}, int limitMs = 10000);
+// Plays the 50 ms and 100 ms timers (faster than real time) of a driver or
+// of lanes while they run; `onTick` runs before every encoder poll. False
+// after `limitMs` of waiting.
+template <typename Paced>
+bool RunWhileTimersRun(Paced& paced, RecordingView& view, const std::function<void()>& onTick = {},
+                       int limitMs = 10000);
 
 // Polls the encoder until it has reported `seconds` (or the limit passes).
 bool PollUntilEncoded(ConversionDriver& driver, double seconds, int limitMs = 10000);
