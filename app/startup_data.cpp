@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/conversions_choice.h"
 #include "app/data_files.h"
 #include "engine/process.h"
 
@@ -71,6 +72,8 @@ StartupData RunStartupDataSteps(const std::string& programFolder,
   data.profilePath = DataFilePath(data.dataFolder, "profile.dat");
   data.outpathPath = DataFilePath(data.dataFolder, "outpath.dat");
   data.outputFolder = ReadSavedOutputFolder(data.outpathPath);
+  data.conversionsPath = DataFilePath(data.dataFolder, "conversions.dat");
+  data.conversionsChoice = ReadConversionsChoice(data.conversionsPath);
   return data;
 }
 

@@ -1,10 +1,13 @@
 // What the program reads and writes at start: the folder of its data files,
-// the install date, the install marker and the saved output folder.
+// the install date, the install marker, the saved output folder and how many
+// jobs convert at once.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "app/conversions_choice.h"
 
 namespace orva {
 
@@ -22,16 +25,20 @@ struct StartupData {
   std::string versionPath;
   std::string profilePath;
   std::string outpathPath;
+  std::string conversionsPath;
   // install.date's content while the install marker is missing, else empty.
   std::string installTime;
   // The saved destination when it still accepts files, else empty.
   std::string outputFolder;
+  // How many jobs convert at once (conversions.dat): a number, or
+  // kAutomaticConversions.
+  int conversionsChoice = kAutomaticConversions;
 };
 
 // The start-up steps on the data files, in order: data folder, install.date
 // (written once, holding `nowSeconds`), install marker, version file path,
-// profile.dat and outpath.dat with the writability test. Failures are
-// silent: the fields keep their defaults.
+// profile.dat, outpath.dat with the writability test, and conversions.dat.
+// Failures are silent: the fields keep their defaults.
 StartupData RunStartupDataSteps(const std::string& programFolder,
                                 const std::string& userConfigFolder, std::int64_t nowSeconds);
 

@@ -411,5 +411,13 @@ Jetzt anhalten?</translation>
         <source>the output folder cannot be searched</source>
         <translation>der Zielordner lässt sich nicht durchsuchen</translation>
     </message>
+    <message>
+        <source>Conversions at once</source>
+        <translation>Gleichzeitige Umwandlungen</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
 </context>
 </TS>

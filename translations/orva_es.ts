@@ -411,5 +411,13 @@ Do you want to stop now?</source>
         <source>the output folder cannot be searched</source>
         <translation>no se puede explorar la carpeta de destino</translation>
     </message>
+    <message>
+        <source>Conversions at once</source>
+        <translation>Conversiones simultáneas</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
 </context>
 </TS>

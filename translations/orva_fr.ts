@@ -411,5 +411,13 @@ Arrêter maintenant ?</translation>
         <source>the output folder cannot be searched</source>
         <translation>le dossier de destination ne peut pas être parcouru</translation>
     </message>
+    <message>
+        <source>Conversions at once</source>
+        <translation>Conversions simultanées</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
 </context>
 </TS>

@@ -34,7 +34,6 @@
 #include "controls/skin_images.h"
 #include "controls/wx_static.h"
 #include "engine/conversion_texts.h"
-#include "engine/process.h"
 #include "app/gui/window_text.h"
 
 namespace orva {
@@ -129,9 +128,9 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   SetUiState(kUiPreviewLoaded, false);
 
   const std::string& folder = startup_.programFolder;
-  driver_ = std::make_unique<ConversionDriver>(*this, folder + kPathSeparator + "cv.dat");
+  lanes_ = std::make_unique<ConversionLanes>(*this, TheJobList(), folder + kPathSeparator + "cv.dat");
   // The encoder program need not measure a source the add has measured.
-  driver_->passSourceFacts(true);
+  lanes_->passSourceFacts(true);
   SetUpPreview();
   // The keyboard starts where a first Tab would take it, also where the
   // desktop does not activate the window (a Wayland session without a
@@ -139,12 +138,12 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   focusNextChild();
   encoderWatchTimer_.setInterval(50);
   progressTimer_.setInterval(100);
-  connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { driver_->onEncoderTimer(); });
-  connect(&progressTimer_, &QTimer::timeout, this, [this] { driver_->onProgressTimer(); });
+  connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { lanes_->onEncoderTimer(); });
+  connect(&progressTimer_, &QTimer::timeout, this, [this] { lanes_->onProgressTimer(); });
 }
 
 ZozDlg::~ZozDlg() {
-  if (driver_ && driver_->converting()) AbandonConversion();
+  if (lanes_ && lanes_->converting()) AbandonConversion();
   EndWebCheck();
 }
 
@@ -153,6 +152,7 @@ void ZozDlg::RunStartup(const WindowOptions& options) {
   startup_ = RunStartupDataSteps(options.programFolder, options.userConfigFolder,
                                  static_cast<std::int64_t>(std::time(nullptr)));
   outputFolder_ = startup_.outputFolder;
+  conversionsChoice_ = startup_.conversionsChoice;
   StartWebCheck();
   profileMenu_ = BuildProfileMenu(this, startup_.profilePath,
                                   [this](int id) { commands_.Run([this, id] { SelectProfileById(id); }); });
@@ -391,14 +391,6 @@ void ZozDlg::mouseMoveEvent(QMouseEvent* event) {
 
 void ZozDlg::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
 
-void ZozDlg::contextMenuEvent(QContextMenuEvent* event) {
-  const QString text = WindowString(kStrAboutMenu);
-  if (text.isEmpty()) return;
-  QMenu menu(this);
-  menu.addAction(text, this, Command(&ZozDlg::ShowAboutBox));
-  menu.exec(event->globalPos());
-}
-
 void ZozDlg::ShowAboutBox() {
   CAboutDlg about(this);
   about.exec();
@@ -438,24 +430,12 @@ bool ZozDlg::ReadyToClose() {
   return true;
 }
 
-// Closing the window while converting ends the encoder and waits for it, so
-// no encoder outlives the window and no shortened file appears under the
-// output name: asked to end, the encoder removes its unfinished file; one
+// Closing the window while converting ends every encoder and waits for it,
+// so no encoder outlives the window and no shortened file appears under an
+// output name: asked to end, an encoder removes its unfinished file; one
 // that does not end in time is forced.
 void ZozDlg::AbandonConversion() {
-  ToolRunner& runner = driver_->encoderRunner();
-  const auto waitForEnd = [&runner](int milliseconds) {
-    for (int waited = 0; runner.process != kNoHandle && waited < milliseconds; waited += 10) {
-      if (PollTool(runner) == 1) return;
-      PlatformSleep(10);
-    }
-  };
-  AskToolToEnd(runner);
-  waitForEnd(3000);
-  if (runner.process != kNoHandle) {
-    TerminateTool(runner);
-    waitForEnd(2000);
-  }
+  lanes_->abandon();
   stopTimers();
 }
 

@@ -17,7 +17,7 @@
 #include "app/gui/control_ids.h"
 #include "app/gui/window_services.h"
 #include "app/startup_data.h"
-#include "engine/conversion_driver.h"
+#include "engine/conversion_lanes.h"
 #include "engine/conversion_view.h"
 #include "player/preview_controller.h"
 #include "player/preview_view.h"
@@ -67,6 +67,8 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void ShowProfileMenu();
   void SelectProfileById(int id);
   void ShowAboutBox();
+  // How many jobs convert at once from the next Convert on; saved.
+  void ChooseConversionsAtOnce(int choice);
   // Rewrites a job's row (name with its range, duration, size estimate), or
   // every row with the profile in use.
   void WriteJobRow(JobItem& job);
@@ -87,7 +89,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   QMenu* profileMenu() const { return profileMenu_; }
   JobItem* currentJob() const { return preview_->current_job(); }
   PreviewController& preview() { return *preview_; }
-  ConversionDriver& driver() { return *driver_; }
+  ConversionLanes& lanes() { return *lanes_; }
 
   // ConversionView.
   int rowCount() const override;
@@ -180,6 +182,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void AnnounceRow(int row);
   void UpdateSeekScale();
 
+  void AddConversionsMenu(QMenu& menu);
   bool ReadyToClose();
   void AbandonConversion();
   void SetUpPreview();
@@ -195,6 +198,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   CommandQueue commands_;
   StartupData startup_;
   std::string outputFolder_;
+  int conversionsChoice_ = kAutomaticConversions;
   int uiState_ = 0;
   bool closingAllowed_ = false;
   bool closeQuestionOpen_ = false;
@@ -214,7 +218,7 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   CPreviewStatic* previewArea_ = nullptr;
   QMenu* profileMenu_ = nullptr;
 
-  std::unique_ptr<ConversionDriver> driver_;
+  std::unique_ptr<ConversionLanes> lanes_;
   std::unique_ptr<PreviewController> preview_;
   QTimer playerWatchTimer_;
   // Reads the player's output as soon as it arrives, so each picture is

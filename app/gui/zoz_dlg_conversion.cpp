@@ -26,12 +26,14 @@ QString StatusTip(const JobItem& job) {
 
 }  // namespace
 
+// As many jobs convert at once as chosen, never more than there are.
 void ZozDlg::OnConvert() {
   if (IsConverting()) return;
-  driver_->convert(TheJobList().head);
+  lanes_->setLaneCount(LaneCountFor(conversionsChoice_, TheJobList().count()));
+  lanes_->convert();
 }
 
-void ZozDlg::OnStopConvert() { driver_->stop(); }
+void ZozDlg::OnStopConvert() { lanes_->stop(); }
 
 int ZozDlg::rowCount() const { return jobList_->topLevelItemCount(); }
 
@@ -47,10 +49,8 @@ void ZozDlg::setRowStatus(int row, const std::string& text) {
   AnnounceRow(row);
 }
 
-// A new job starts with its file name: its estimate starts afresh too.
 void ZozDlg::setFileName(const std::string& text) {
   label(IDC_FILE_NAME)->setText(text == kFinishedFileName ? ShownText(text) : QString::fromStdString(text));
-  progress_->ResetEstimate();
 }
 
 void ZozDlg::setExtensionChange(const std::string& text) {
@@ -72,7 +72,11 @@ void ZozDlg::setSummary(const std::string& text) {
   label(IDC_STATUS_LINE)->setText(shown);
 }
 
-void ZozDlg::setProgressPosition(int position) { progress_->setValue(position); }
+// The bar back at empty starts a new job (or batch): so does its estimate.
+void ZozDlg::setProgressPosition(int position) {
+  if (position == 0 && progress_->value() > 0) progress_->ResetEstimate();
+  progress_->setValue(position);
+}
 
 void ZozDlg::setConverting(bool converting) {
   SetUiState(kUiConverting, converting);

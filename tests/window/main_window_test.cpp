@@ -228,7 +228,7 @@ class ClosingWhileConverting : public WindowTest {
     ASSERT_EQ(Rows(), 1);
     window.OnConvert();
     ASSERT_TRUE(window.uiState() & kUiConverting);
-    encoderPid_ = window.driver().encoderRunner().processId;
+    encoderPid_ = window.lanes().driver(0).encoderRunner().processId;
     WaitUntil([] { return false; }, 1000);
   }
   long encoderPid_ = 0;

@@ -158,8 +158,8 @@ TEST_P(TrimRoad, OneConvertGivesOneFileOfTheLengthAsked) {
 
   Click(IDC_CONVERT);
   // The encoder is handed what the add measured, and need not measure again.
-  EXPECT_NE(std::string(window.driver().encoderRunner().commandLine).find(" -source-facts "), std::string::npos)
-      << window.driver().encoderRunner().commandLine;
+  EXPECT_NE(std::string(window.lanes().driver(0).encoderRunner().commandLine).find(" -source-facts "), std::string::npos)
+      << window.lanes().driver(0).encoderRunner().commandLine;
   const QString success = ShownText(kStatusSuccess);
   ASSERT_TRUE(WaitUntil([&] { return !Converting() && Row(0, 3) == success.toStdString(); }, 60000))
       << "row status " << Row(0, 3);
