@@ -79,5 +79,25 @@ TEST(StartupData, NothingWritableAnywhereStillStarts) {
   EXPECT_EQ(data.outputFolder, "");
 }
 
+// conversions.dat holds "auto" or one of the numbers the menu offers;
+// anything else, or no file, is automatic.
+TEST(StartupData, ConversionsAtOnceComeFromTheirFileOrAreAutomatic) {
+  ScratchFolder program;
+  const std::string path = program.file("conversions.dat");
+  EXPECT_EQ(RunStartupDataSteps(program.path(), "", kNow).conversionsChoice, kAutomaticConversions);
+  EXPECT_EQ(RunStartupDataSteps(program.path(), "", kNow).conversionsPath, path);
+  for (int choice : {1, 8, kAutomaticConversions}) {
+    ASSERT_EQ(WriteConversionsChoice(path, choice), 0);
+    EXPECT_EQ(RunStartupDataSteps(program.path(), "", kNow).conversionsChoice, choice);
+  }
+  EXPECT_EQ(ReadWholeFile(path.c_str()).value_or(""), "auto");
+  for (const char* text : {"5", "02", "-1", "two", "3 4", "64"}) {
+    WriteTextFile(path.c_str(), text);
+    EXPECT_EQ(ReadConversionsChoice(path), kAutomaticConversions) << text;
+  }
+  WriteTextFile(path.c_str(), "6\n");
+  EXPECT_EQ(ReadConversionsChoice(path), 6);
+}
+
 }  // namespace
 }  // namespace orva
