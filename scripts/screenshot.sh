@@ -1,9 +1,9 @@
 #!/bin/sh
 # Takes the README's pictures of the program on a virtual X server: the
-# window idle, converting, after a failed job (with its reason), with the
-# profile menu open and with 30 rows, and each dialog it opens (Edit
-# Profile for a video and an audio profile, the wait box, a question, About,
-# the folder and file dialogs).
+# window idle, converting one job and two at once, after a failed job (with
+# its reason), with the profile menu open and with 30 rows, and each dialog
+# it opens (Edit Profile for a video and an audio profile, the wait box, a
+# question, About, the folder and file dialogs).
 #   scripts/screenshot.sh [--language de|fr|es] [folder]
 # Writes small PNGs into the folder: docs/ for English, docs/<language>/ for
 # another language. Needs a build (ORVA_BUILD_DIR, default build/) with
@@ -39,6 +39,7 @@ clip() {  # name seconds [with-sound]
   fi
 }
 clip holiday-clip.mp4 60 sound
+clip concert.mp4 60 sound
 clip interview.mp4 8 sound
 clip screen-recording.mp4 4
 i=1

@@ -2,10 +2,11 @@
 // its states and each dialog it opens, driven as a user drives them, in the
 // language of the locale.
 //   window_gallery <program-folder> <media-folder> <output-folder>
-// The media folder holds holiday-clip.mp4, interview.mp4, a silent
-// screen-recording.mp4, clip-NN.mp4 links and a FIFO (still-copying.mp4)
-// that keeps the probe waiting.
+// The media folder holds holiday-clip.mp4, concert.mp4, interview.mp4, a
+// silent screen-recording.mp4, clip-NN.mp4 links and a FIFO
+// (still-copying.mp4) that keeps the probe waiting.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -96,9 +97,33 @@ int ProfileIdNamed(const char* name) {
 
 bool Idle(const ZozDlg& window) { return (window.uiState() & orva::kUiConverting) == 0; }
 
+// The row shows some share written.
+bool RowConverting(const ZozDlg& window, int row) {
+  const QString status = window.jobListView()->topLevelItem(row)->text(3);
+  return status.endsWith('%') && status != QStringLiteral("00.00%");
+}
+
 void SendKey(QWidget* target, int key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &press);
+}
+
+// The window's own menu, opened by a right click on its body, with the
+// choice of conversions at once open beside it.
+void ShootConversionsMenu(ZozDlg& window) {
+  QTimer::singleShot(0, [&window] {
+    WaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; }, 5000);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    menu->setActiveAction(menu->actions().back());
+    SendKey(menu, Qt::Key_Right);
+    Shoot(window, "conversions-menu");
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  const QPoint where(300, 16);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, where, window.mapToGlobal(where));
+  QCoreApplication::sendEvent(&window, &click);
+  Pump(200);
 }
 
 void TakeMainWindowPictures(ZozDlg& window) {
@@ -108,16 +133,26 @@ void TakeMainWindowPictures(ZozDlg& window) {
   Pump(1500);
   Shoot(window, "main-idle");
 
+  // One job at a time: the running job's own figures.
+  window.ChooseConversionsAtOnce(1);
   window.OnConvert();
-  // Until the first job shows some progress.
-  WaitFor([&window] {
-    const QString status = window.jobListView()->topLevelItem(0)->text(3);
-    return status.endsWith('%') && status != QStringLiteral("00.00%");
-  }, 30000);
+  WaitFor([&window] { return RowConverting(window, 0); }, 30000);
   Pump(2500);
   Shoot(window, "main-converting");
   window.OnStopConvert();
   WaitFor([&window] { return Idle(window); }, 20000);
+
+  // Two at once: each row its own share, the bottom line the batch's.
+  window.OnClear();
+  window.ChooseConversionsAtOnce(2);
+  window.AddDroppedFiles({Media("holiday-clip.mp4"), Media("concert.mp4"), Media("interview.mp4")});
+  window.OnConvert();
+  WaitFor([&window] { return RowConverting(window, 0) && RowConverting(window, 1); }, 30000);
+  Pump(2500);
+  Shoot(window, "main-two-at-once");
+  window.OnStopConvert();
+  WaitFor([&window] { return Idle(window); }, 20000);
+  window.ChooseConversionsAtOnce(orva::kAutomaticConversions);
 
   // An audio profile for a recording without sound: the job fails and its
   // status tooltip says why.
@@ -148,6 +183,7 @@ void TakeMainWindowPictures(ZozDlg& window) {
   for (int i = 1; i <= 28; ++i) many << Media(qPrintable(QStringLiteral("clip-%1.mp4").arg(i, 2, 10, QChar('0'))));
   window.AddDroppedFiles(many);
   Shoot(window, "main-30-rows");
+  ShootConversionsMenu(window);
 }
 
 void TakeDialogPictures(ZozDlg& window, const orva::WindowServices& services) {
