@@ -78,9 +78,10 @@ std::unique_ptr<ConversionLanes::Lane> ConversionLanes::makeLane() {
 }
 
 void ConversionLanes::setLaneCount(int count) {
-  if (converting()) return;
+  count = std::max(count, 1);
+  if (converting() || count == laneCount()) return;
   lanes_.clear();
-  for (int i = 0; i < std::max(count, 1); ++i) lanes_.push_back(makeLane());
+  for (int i = 0; i < count; ++i) lanes_.push_back(makeLane());
 }
 
 void ConversionLanes::passSourceFacts(bool pass) {
