@@ -1,0 +1,181 @@
+// Where the window's time goes when it converts many short clips, one at a
+// time and two at once: from the Convert click to the first encoder (the
+// preview's stop included), the preview's stop alone, the time between two
+// launches in one lane, and the whole run against orva-convert --jobs N on
+// the same files (which waits on the encoders' output instead of polling
+// them every 50 ms), less its dry run (start and measuring the files).
+// Rounds alternate; the figures are medians.
+// Usage (offscreen, after scripts/build.sh):
+//   QT_QPA_PLATFORM=offscreen build/bin/orva_window_convert_bench [COUNT [ROUNDS]]
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/gui/window_services.h"
+#include "app/gui/zoz_dlg.h"
+#include "app/job_item.h"
+#include "engine/process.h"
+#include "engine/tool_runner.h"
+#include "profiles/catalogue.h"
+
+namespace {
+
+using orva::ZozDlg;
+
+bool MakeClips(const QString& folder, int count, QStringList& paths) {
+  const std::string first = (folder + "/clip0.mp4").toStdString();
+  const std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=1 "
+                           "-f lavfi -i sine=duration=1 -c:v mpeg4 -c:a aac -shortest '" + first + "'";
+  if (std::system(make.c_str()) != 0) return false;
+  for (int i = 0; i < count; ++i) {
+    const QString path = folder + QStringLiteral("/clip%1.mp4").arg(i);
+    if (i > 0 && !QFile::copy(QString::fromStdString(first), path)) return false;
+    paths << path;
+  }
+  return true;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+bool Wait(const std::function<bool()>& done, int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > milliseconds) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    QThread::usleep(200);
+  }
+  return true;
+}
+
+void EmptyFolder(const QString& folder) {
+  QDir dir(folder);
+  for (const QString& name : dir.entryList(QDir::Files)) dir.remove(name);
+}
+
+struct WindowRun {
+  double click = 0;           // Convert's command, preview stop and first launches
+  double whole = 0;           // the click to the end of the run
+  double launchInterval = 0;  // mean time between two launches in one lane
+};
+
+// Converts the list with the preview of its first job loaded, noting every
+// launch of every lane.
+bool TimeWindowRun(ZozDlg& window, int lanes, WindowRun& run) {
+  window.OnRowClicked(0);
+  if (!Wait([&] { return window.preview().loaded(); }, 10000)) return false;
+  window.ChooseConversionsAtOnce(lanes);
+  QElapsedTimer clock;
+  clock.start();
+  window.OnConvert();
+  run.click = clock.nsecsElapsed() / 1e9;
+  std::vector<std::vector<double>> launches(static_cast<std::size_t>(window.lanes().laneCount()));
+  std::vector<std::uint32_t> lastPid(launches.size(), 0);
+  const auto noteLaunches = [&] {
+    for (std::size_t lane = 0; lane < launches.size(); ++lane) {
+      const std::uint32_t pid = window.lanes().driver(static_cast<int>(lane)).encoderRunner().processId;
+      if (pid == lastPid[lane]) continue;
+      lastPid[lane] = pid;
+      launches[lane].push_back(clock.nsecsElapsed() / 1e9);
+    }
+    return (window.uiState() & orva::kUiConverting) == 0;
+  };
+  if (!Wait(noteLaunches, 600000)) return false;
+  run.whole = clock.nsecsElapsed() / 1e9;
+  double intervals = 0;
+  int count = 0;
+  for (const auto& times : launches) {
+    for (std::size_t i = 1; i < times.size(); ++i, ++count) intervals += times[i] - times[i - 1];
+  }
+  run.launchInterval = count > 0 ? intervals / count : 0;
+  return true;
+}
+
+double TimeStopPreview(ZozDlg& window) {
+  window.OnRowClicked(0);
+  if (!Wait([&] { return window.preview().loaded(); }, 10000)) return -1;
+  QElapsedTimer clock;
+  clock.start();
+  window.preview().StopPreview();
+  return clock.nsecsElapsed() / 1e9;
+}
+
+double TimeConverter(const std::string& program, const QStringList& paths, const QString& out, int lanes,
+                     const char* extra = "") {
+  std::string command = "'" + program + "' " + extra + " --jobs " + std::to_string(lanes) + " --output-dir '" +
+                        out.toStdString() + "'";
+  for (const QString& path : paths) command += " '" + path.toStdString() + "'";
+  command += " >/dev/null 2>&1";
+  QElapsedTimer clock;
+  clock.start();
+  const int status = std::system(command.c_str());
+  return status == 0 ? clock.nsecsElapsed() / 1e9 : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("ORVA_PLAYER_HEADLESS", "1");
+  QApplication application(argc, argv);
+  const int count = argc > 1 ? std::max(4, std::atoi(argv[1])) : 20;
+  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+  orva::SetUpCatalogue();
+  orva::SetMessageDispatcher([] { QCoreApplication::processEvents(); });
+  QTemporaryDir work;
+  QDir(work.path()).mkpath("media");
+  QDir(work.path()).mkpath("out");
+  QDir(work.path()).mkpath("program");
+  const QString out = work.filePath("out");
+  QStringList paths;
+  if (!MakeClips(work.filePath("media"), count, paths)) return 1;
+  // A program folder of its own, so that the data files stay out of the build.
+  const std::string bin = orva::PlatformExecutableFolder();
+  for (const char* tool : {"pb.dat", "orva-probe", "cv.dat", "py.dat"}) {
+    QFile::link(QString::fromStdString(bin + "/" + tool), work.filePath(QStringLiteral("program/") + tool));
+  }
+
+  orva::WindowOptions options;
+  options.programFolder = work.filePath("program").toStdString();
+  orva::WindowServices services = orva::DesktopServices();
+  services.videoFolder = [out] { return out; };
+  ZozDlg window(options, services);
+  window.AddDroppedFiles(paths);
+  if (orva::TheJobList().count() != count) return 1;
+
+  std::printf("%d clips of 1 s, medians of %d rounds\n", count, rounds);
+  for (int lanes : {1, 2}) {
+    std::vector<double> click, whole, interval, stop, converter;
+    for (int round = 0; round < rounds; ++round) {
+      WindowRun run;
+      EmptyFolder(out);
+      if (!TimeWindowRun(window, lanes, run)) return 1;
+      click.push_back(run.click);
+      whole.push_back(run.whole);
+      interval.push_back(run.launchInterval);
+      stop.push_back(TimeStopPreview(window));
+      EmptyFolder(out);
+      const std::string converterProgram = bin + "/orva-convert";
+      const double dryRun = TimeConverter(converterProgram, paths, out, lanes, "--dry-run");
+      converter.push_back(TimeConverter(converterProgram, paths, out, lanes) - dryRun);
+    }
+    const double perJob = (Median(whole) - Median(converter)) / (count / static_cast<double>(lanes));
+    std::printf("%d at once: window %.2f s, orva-convert less its dry run %.2f s, window's extra per job in a lane "
+                "%.0f ms\n", lanes,
+                Median(whole), Median(converter), perJob * 1000);
+    std::printf("  click to first encoders %.0f ms (the preview's stop alone %.0f ms), launch to launch in a lane "
+                "%.0f ms\n",
+                Median(click) * 1000, Median(stop) * 1000, Median(interval) * 1000);
+  }
+  window.OnClear();
+  return 0;
+}
