@@ -51,8 +51,8 @@ class ConversionLanes {
 
   // The Convert command: ends the preview, then starts a run over the list
   // from its first job, a job in every lane while jobs are left.
-  // kJobStarted when a run began, kRunDeclined when the first folder
-  // question was answered No, else kNoJobStarted.
+  // kJobStarted when a run began, kRunDeclined when none began because a
+  // folder question was answered No, else kNoJobStarted.
   int convert();
   // Hands the next jobs of the queue to the lanes that are free, for a
   // list that grows while the run goes on. Result as for convert().
