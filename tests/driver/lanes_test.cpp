@@ -1,6 +1,7 @@
 // Jobs converting side by side in lanes, with fake encoders steered per
 // source: jobs at once, the batch's display, Stop, names, one lane.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
