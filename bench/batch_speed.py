@@ -4,10 +4,12 @@ ffmpeg commands run one after another: eight 30-second songs to MP3
 (profile 11400) and four 20-second clips to iPod H.264 at 320x240 (profile
 10000). The ffmpeg commands are the ones the encoder program runs; an untimed
 first batch records them through a stand-in ffmpeg on the search path.
-Rounds take turns (bare ffmpeg, orva-convert with its automatic number of
-jobs, orva-convert --jobs 1, the bare commands as many at a time as there are
-usable processors) and the median ratio of the rounds is printed with the
-load average, since other work on the machine disturbs the figures. The bare
+Rounds take turns (bare ffmpeg one after another, the bare commands as
+many at a time as there are usable processors, orva-convert with its
+automatic number of jobs, orva-convert --jobs 1, and the window converting
+the batch from its Convert to its last output, offscreen, through
+orva_window_convert_bench --batch) and the median ratios of the rounds are
+printed with the load average, since other work on the machine disturbs the figures. The bare
 commands run side by side show what the machine itself gives for running
 encoders at once: processors that share caches, memory or a host never make
 two encoders take half the time. On a busy machine, raise ORVA_BENCH_ROUNDS."""
@@ -24,6 +26,7 @@ from concurrent.futures import ThreadPoolExecutor
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BIN = os.path.join(ROOT, os.environ.get("ORVA_BUILD_DIR", "build"), "bin")
 CONVERT = os.path.join(BIN, "orva-convert")
+WINDOW_BENCH = os.path.join(BIN, "orva_window_convert_bench")
 ROUNDS = int(os.environ.get("ORVA_BENCH_ROUNDS", "3"))
 PROCESSORS = len(os.sched_getaffinity(0))
 
@@ -97,6 +100,17 @@ def record_commands(profile, files, folder):
     return commands, direct
 
 
+def convert_in_window(profile, files, out):
+    """The window's own time for the batch, from Convert to the last output,
+    with its automatic number of conversions at once."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    result = subprocess.run([WINDOW_BENCH, "--batch", profile, "0", out] + files, env=env,
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    if result.returncode != 0:
+        sys.exit(f"the window's batch failed with status {result.returncode}")
+    return float(result.stdout.split()[-1])
+
+
 def run_bare(command):
     subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, check=True)
@@ -113,25 +127,36 @@ def run_direct(commands, direct, at_once=1):
 
 def bench(title, profile, files, folder):
     commands, direct = record_commands(profile, files, folder)
-    automatic, one, side_by_side = [], [], []
+    window = os.access(WINDOW_BENCH, os.X_OK)
+    # Each tool's time over the bare commands run one after another and over
+    # them run as many at once as there are processors, in the same round.
+    times = {"automatic jobs": [], "--jobs 1": [], "window": []}
+    sequential, side_by_side = [], []
     for i in range(ROUNDS):
-        bare = run_direct(commands, direct)
+        sequential.append(run_direct(commands, direct))
+        side_by_side.append(run_direct(commands, direct, PROCESSORS))
         out = os.path.join(folder, f"{profile}-auto-{i}")
         os.mkdir(out)
-        automatic.append((convert(profile, files, out) / bare, bare))
-        bare = run_direct(commands, direct)
+        times["automatic jobs"].append(convert(profile, files, out))
         out = os.path.join(folder, f"{profile}-one-{i}")
         os.mkdir(out)
-        one.append((convert(profile, files, out, jobs=1) / bare, bare))
-        bare = run_direct(commands, direct)
-        side_by_side.append((run_direct(commands, direct, PROCESSORS) / bare, bare))
+        times["--jobs 1"].append(convert(profile, files, out, jobs=1))
+        if window:
+            out = os.path.join(folder, f"{profile}-window-{i}")
+            os.mkdir(out)
+            times["window"].append(convert_in_window(profile, files, out))
     print(f"{title} ({len(files)} files, profile {profile}, {ROUNDS} rounds)")
-    for label, rounds in (("automatic jobs", automatic), ("--jobs 1", one),
-                          (f"bare, {PROCESSORS} at once", side_by_side)):
-        ratios = sorted(r[0] for r in rounds)
-        print(f"  {label:15} median {statistics.median(ratios):.3f} x sequential bare ffmpeg"
-              f"   rounds: {' '.join(f'{r:.3f}' for r in ratios)}")
-    print(f"  sequential bare ffmpeg: median {statistics.median(r[1] for r in automatic + one + side_by_side):.2f} s")
+    print(f"  bare, {PROCESSORS} at once: median {statistics.median(side_by_side):.2f} s, "
+          f"{statistics.median(b / a for a, b in zip(sequential, side_by_side)):.3f} x sequential")
+    for label, seconds in times.items():
+        if not seconds:
+            continue
+        floor = sorted(t / b for t, b in zip(seconds, side_by_side))
+        over_sequential = statistics.median(t / a for t, a in zip(seconds, sequential))
+        print(f"  {label:15} median {statistics.median(seconds):.2f} s: {statistics.median(floor):.3f} x bare "
+              f"{PROCESSORS} at once, {over_sequential:.3f} x sequential   rounds: "
+              f"{' '.join(f'{r:.3f}' for r in floor)}")
+    print(f"  sequential bare ffmpeg: median {statistics.median(sequential):.2f} s")
 
 
 def main():

@@ -7,6 +7,8 @@
 // Rounds alternate; the figures are medians.
 // Usage (offscreen, after scripts/build.sh):
 //   QT_QPA_PLATFORM=offscreen build/bin/orva_window_convert_bench [COUNT [ROUNDS]]
+// or, for one timed batch of given files (see TimeBatch):
+//   QT_QPA_PLATFORM=offscreen build/bin/orva_window_convert_bench --batch PROFILE LANES OUT FILE...
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -122,30 +125,61 @@ double TimeConverter(const std::string& program, const QStringList& paths, const
   return status == 0 ? clock.nsecsElapsed() / 1e9 : -1;
 }
 
+// A program folder of its own, so that the data files stay out of the build.
+std::string MakeProgramFolder(const QTemporaryDir& work) {
+  QDir(work.path()).mkpath("program");
+  const std::string bin = orva::PlatformExecutableFolder();
+  for (const char* tool : {"pb.dat", "orva-probe", "cv.dat", "py.dat"}) {
+    QFile::link(QString::fromStdString(bin + "/" + tool), work.filePath(QStringLiteral("program/") + tool));
+  }
+  return work.filePath("program").toStdString();
+}
+
+// --batch PROFILE LANES OUT FILE...: the window converts the files with the
+// profile, LANES at once (0: automatic), into OUT; prints the seconds from
+// Convert to the last output in place, for bench/batch_speed.py.
+int TimeBatch(int argc, char** argv) {
+  if (argc < 6) return 2;
+  QTemporaryDir work;
+  const QString out = QString::fromLocal8Bit(argv[4]);
+  QStringList paths;
+  for (int i = 5; i < argc; ++i) paths << QString::fromLocal8Bit(argv[i]);
+  orva::WindowOptions options;
+  options.programFolder = MakeProgramFolder(work);
+  orva::WindowServices services = orva::DesktopServices();
+  services.videoFolder = [out] { return out; };
+  ZozDlg window(options, services);
+  window.SelectProfileById(std::atoi(argv[2]));
+  window.ChooseConversionsAtOnce(std::atoi(argv[3]));
+  window.AddDroppedFiles(paths);
+  if (orva::TheJobList().count() != paths.size()) return 1;
+  QElapsedTimer clock;
+  clock.start();
+  window.OnConvert();
+  if (!Wait([&] { return (window.uiState() & orva::kUiConverting) == 0; }, 3600000)) return 1;
+  std::printf("%.3f\n", clock.nsecsElapsed() / 1e9);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("ORVA_PLAYER_HEADLESS", "1");
   QApplication application(argc, argv);
-  const int count = argc > 1 ? std::max(4, std::atoi(argv[1])) : 20;
-  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
   orva::SetUpCatalogue();
   orva::SetMessageDispatcher([] { QCoreApplication::processEvents(); });
+  if (argc > 1 && std::strcmp(argv[1], "--batch") == 0) return TimeBatch(argc, argv);
+  const int count = argc > 1 ? std::max(4, std::atoi(argv[1])) : 20;
+  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
   QTemporaryDir work;
   QDir(work.path()).mkpath("media");
   QDir(work.path()).mkpath("out");
-  QDir(work.path()).mkpath("program");
   const QString out = work.filePath("out");
   QStringList paths;
   if (!MakeClips(work.filePath("media"), count, paths)) return 1;
-  // A program folder of its own, so that the data files stay out of the build.
   const std::string bin = orva::PlatformExecutableFolder();
-  for (const char* tool : {"pb.dat", "orva-probe", "cv.dat", "py.dat"}) {
-    QFile::link(QString::fromStdString(bin + "/" + tool), work.filePath(QStringLiteral("program/") + tool));
-  }
-
   orva::WindowOptions options;
-  options.programFolder = work.filePath("program").toStdString();
+  options.programFolder = MakeProgramFolder(work);
   orva::WindowServices services = orva::DesktopServices();
   services.videoFolder = [out] { return out; };
   ZozDlg window(options, services);
