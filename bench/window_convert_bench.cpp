@@ -9,9 +9,15 @@
 //   QT_QPA_PLATFORM=offscreen build/bin/orva_window_convert_bench [COUNT [ROUNDS]]
 // or, for one timed batch of given files (see TimeBatch):
 //   QT_QPA_PLATFORM=offscreen build/bin/orva_window_convert_bench --batch PROFILE LANES OUT FILE...
+// or, for a click's wait while encoders run and the memory with many rows:
+//   QT_QPA_PLATFORM=offscreen build/bin/orva_window_convert_bench --responsiveness [ROWS]
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
@@ -161,6 +167,96 @@ int TimeBatch(int argc, char** argv) {
   return 0;
 }
 
+// The window's own resident memory, in MB (its child programs not counted).
+double ResidentMegabytes() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+  }
+  return -1;
+}
+
+// Times how long a click on the list waits before the window takes it: a
+// press and release are queued like the window system's, and the time runs
+// until the release reaches the list.
+class ClickProbe : public QObject {
+ public:
+  explicit ClickProbe(QWidget* target) : target_(target) { target->installEventFilter(this); }
+
+  void click() {
+    if (pending_) return;  // the previous click is still waiting
+    const QPointF at(target_->width() / 2.0, 8);
+    QCoreApplication::postEvent(target_, new QMouseEvent(QEvent::MouseButtonPress, at, target_->mapToGlobal(at),
+                                                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target_, new QMouseEvent(QEvent::MouseButtonRelease, at, target_->mapToGlobal(at),
+                                                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    clock_.start();
+    pending_ = true;
+  }
+  std::vector<double> waits;  // milliseconds
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease && pending_) {
+      waits.push_back(clock_.nsecsElapsed() / 1e6);
+      pending_ = false;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* target_;
+  QElapsedTimer clock_;
+  bool pending_ = false;
+};
+
+// --responsiveness [ROWS]: the window's memory with ROWS short clips in its
+// list, then the wait of a click on the list every 40 ms for 8 s while the
+// automatic number of encoders convert the list; the run is stopped after.
+int TimeResponsiveness(int argc, char** argv) {
+  const int rows = argc > 2 ? std::max(2, std::atoi(argv[2])) : 300;
+  QTemporaryDir work;
+  QDir(work.path()).mkpath("media");
+  QDir(work.path()).mkpath("out");
+  const QString out = work.filePath("out");
+  QStringList paths;
+  if (!MakeClips(work.filePath("media"), rows, paths)) return 1;
+  orva::WindowOptions options;
+  options.programFolder = MakeProgramFolder(work);
+  orva::WindowServices services = orva::DesktopServices();
+  services.videoFolder = [out] { return out; };
+  ZozDlg window(options, services);
+  window.show();
+  window.AddDroppedFiles(paths);
+  if (orva::TheJobList().count() != rows) return 1;
+  Wait([] { return false; }, 1000);  // the first job's preview settles
+  std::printf("window's own memory with %d rows: %.1f MB\n", rows, ResidentMegabytes());
+
+  window.ChooseConversionsAtOnce(0);
+  window.OnConvert();
+  ClickProbe probe(window.jobListView()->viewport());
+  QTimer clicks;
+  QObject::connect(&clicks, &QTimer::timeout, [&] { probe.click(); });
+  clicks.start(40);
+  QEventLoop running;  // the window's own loop, as a user's clicks meet it
+  QTimer::singleShot(8000, &running, &QEventLoop::quit);
+  running.exec();
+  clicks.stop();
+  const int lanes = window.lanes().laneCount();
+  window.OnStopConvert();
+  Wait([&] { return (window.uiState() & orva::kUiConverting) == 0; }, 60000);
+  std::vector<double> waits = probe.waits;
+  std::sort(waits.begin(), waits.end());
+  if (waits.empty()) return 1;
+  std::printf("click on the list while %d encoders run: median wait %.1f ms, 95th percentile %.1f ms, "
+              "most %.1f ms (%zu clicks)\n", lanes, Median(waits), waits[waits.size() * 95 / 100], waits.back(),
+              waits.size());
+  std::printf("window's own memory after the run: %.1f MB\n", ResidentMegabytes());
+  window.OnClear();
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,6 +265,7 @@ int main(int argc, char** argv) {
   orva::SetUpCatalogue();
   orva::SetMessageDispatcher([] { QCoreApplication::processEvents(); });
   if (argc > 1 && std::strcmp(argv[1], "--batch") == 0) return TimeBatch(argc, argv);
+  if (argc > 1 && std::strcmp(argv[1], "--responsiveness") == 0) return TimeResponsiveness(argc, argv);
   const int count = argc > 1 ? std::max(4, std::atoi(argv[1])) : 20;
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
   QTemporaryDir work;
