@@ -131,6 +131,9 @@ def bench(title, profile, files, folder):
         ratios = sorted(r[0] for r in rounds)
         print(f"  {label:15} median {statistics.median(ratios):.3f} x sequential bare ffmpeg"
               f"   rounds: {' '.join(f'{r:.3f}' for r in ratios)}")
+    floor = statistics.median(r[0] for r in side_by_side)
+    print(f"  automatic jobs against the bare commands {PROCESSORS} at once (the floor): "
+          f"{statistics.median(r[0] for r in automatic) / floor:.3f} x")
     print(f"  sequential bare ffmpeg: median {statistics.median(r[1] for r in automatic + one + side_by_side):.2f} s")
 
 
