@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "cli/interrupt.h"
 #include "engine/output_naming.h"
@@ -33,6 +34,16 @@ bool ApplyJobOptions(const CliOptions& options, JobItem& job) {
   return true;
 }
 
+// How long taking the next file waits for the measuring thread: about as
+// long as a wait for the encoders, whose place it takes.
+constexpr int kTakeWaitMilliseconds = 10;
+
+std::vector<std::string> AbsolutePaths(const std::vector<std::string>& files) {
+  std::vector<std::string> paths;
+  for (const std::string& file : files) paths.push_back(Absolute(file));
+  return paths;
+}
+
 const char* ProbeFailureText(int result) {
   switch (result) {
     case kProbeNotStarted: return "the probe program cannot be started";
@@ -45,24 +56,41 @@ const char* ProbeFailureText(int result) {
 
 FileMeasuring::FileMeasuring(const CliOptions& options, JobList& jobs, const std::string& probePath,
                              JobRecords& records)
-    : options_(options), jobs_(jobs), records_(records), probe_(probePath), files_(options.files) {}
+    : options_(options),
+      jobs_(jobs),
+      records_(records),
+      probe_(probePath),
+      files_(options.files),
+      ahead_(
+          AbsolutePaths(files_), [this](const std::string& path) { return measure(path); },
+          [this] { probe_.close(); }) {}  // its memory goes back to the encoders
 
 bool FileMeasuring::measureNext() {
   if (!pending()) return false;
-  const std::string& file = files_[next_++];
-  const std::string path = Absolute(file);
-  std::string output;
-  if (NotInterrupted() && options_.skipExisting && outputExists(path, output)) {
-    std::fprintf(stderr, "orva-convert: %s: its output %s exists, skipped\n", file.c_str(), output.c_str());
-    records_.outputExists(path, output);
-  } else if (const char* reason = NotInterrupted() ? measure(path) : "interrupted") {
-    std::fprintf(stderr, "orva-convert: %s: %s, skipped\n", file.c_str(), reason);
-    records_.notConverted(path, reason);
-    ++skipped_;
+  MeasuredFile measured;
+  if (NotInterrupted() && !ahead_.take(next_, measured, kTakeWaitMilliseconds)) return true;
+  if (!NotInterrupted()) {
+    measured = MeasuredFile{};
+    measured.reason = "interrupted";
   }
-  if (!pending()) probe_.close();  // its memory goes back to the encoders
+  report(files_[next_++], measured);
+  if (!pending()) ahead_.stop();
   jobs_.renumber();
   return true;
+}
+
+void FileMeasuring::report(const std::string& file, MeasuredFile& measured) {
+  if (measured.job != nullptr) {
+    jobs_.append(measured.job.release());
+  } else if (!measured.existingOutput.empty()) {
+    std::fprintf(stderr, "orva-convert: %s: its output %s exists, skipped\n", file.c_str(),
+                 measured.existingOutput.c_str());
+    records_.outputExists(Absolute(file), measured.existingOutput);
+  } else {
+    std::fprintf(stderr, "orva-convert: %s: %s, skipped\n", file.c_str(), measured.reason);
+    records_.notConverted(Absolute(file), measured.reason);
+    ++skipped_;
+  }
 }
 
 JobItem* FileMeasuring::measureUntilAJob() {
@@ -87,18 +115,28 @@ bool FileMeasuring::outputExists(const std::string& path, std::string& output) c
   return PlatformPathPresence(output.c_str()) == PathPresence::Present;
 }
 
-const char* FileMeasuring::measure(const std::string& path) {
-  if (path.size() >= static_cast<std::size_t>(kJobPathCapacity)) return "the path is longer than 259 characters";
-  if (PlatformPathPresence(path.c_str()) == PathPresence::Absent) return "no such file";
-  int probed = kProbeNoDuration;
-  JobItem* job = probe_.measure(path.c_str(), probed, NotInterrupted);
-  if (job == nullptr) return ProbeFailureText(probed);
-  jobs_.append(job);
-  if (!ApplyJobOptions(options_, *jobs_.last())) {
-    jobs_.removeAt(jobs_.count() - 1);
-    return "--begin lies past its end";
+MeasuredFile FileMeasuring::measure(const std::string& path) {
+  MeasuredFile measured;
+  std::string output;
+  if (!NotInterrupted()) {
+    measured.reason = "interrupted";
+  } else if (options_.skipExisting && outputExists(path, output)) {
+    measured.existingOutput = output;
+  } else if (path.size() >= static_cast<std::size_t>(kJobPathCapacity)) {
+    measured.reason = "the path is longer than 259 characters";
+  } else if (PlatformPathPresence(path.c_str()) == PathPresence::Absent) {
+    measured.reason = "no such file";
+  } else {
+    int probed = kProbeNoDuration;
+    measured.job.reset(probe_.measure(path.c_str(), probed, [this] { return NotInterrupted() && !ahead_.stopping(); }));
+    if (measured.job == nullptr) {
+      measured.reason = ProbeFailureText(probed);
+    } else if (!ApplyJobOptions(options_, *measured.job)) {
+      measured.job.reset();
+      measured.reason = "--begin lies past its end";
+    }
   }
-  return nullptr;
+  return measured;
 }
 
 }  // namespace orva

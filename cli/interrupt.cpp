@@ -1,16 +1,19 @@
 #include "cli/interrupt.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace orva {
 
 namespace {
 
-volatile std::sig_atomic_t interrupts = 0;
+// Lock-free, so that the handler may count and the measuring thread read it.
+std::atomic<int> interrupts{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-extern "C" void CountInterrupt(int) { interrupts = interrupts + 1; }
+extern "C" void CountInterrupt(int) { interrupts.fetch_add(1); }
 // Leaving is what a second Ctrl+C asks for.
-extern "C" void CountEnd(int) { interrupts = interrupts + 2; }
+extern "C" void CountEnd(int) { interrupts.fetch_add(2); }
 
 void Install(int signalNumber, void (*handler)(int)) {
   struct sigaction action {};
@@ -28,6 +31,6 @@ void InstallInterruptHandler() {
   Install(SIGHUP, CountEnd);
 }
 
-int InterruptCount() { return interrupts; }
+int InterruptCount() { return interrupts.load(); }
 
 }  // namespace orva
