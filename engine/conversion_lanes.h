@@ -75,9 +75,6 @@ class ConversionLanes {
   void onProgressTimer();
 
   bool converting() const;
-  // A lane's folder question is open: the lanes do not move on until it
-  // is answered.
-  bool asking() const { return asking_; }
   // Jobs of this run with a result, whatever it is.
   int endedCount() const { return static_cast<int>(endedRows_.size()); }
   // The batch's share written, in per cent.

@@ -138,8 +138,7 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   focusNextChild();
   encoderWatchTimer_.setInterval(50);
   progressTimer_.setInterval(100);
-  connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { StepEncoders(); });
-  encoderWatch_ = new EncoderWatch(this, [this] { StepEncoders(); });
+  connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { lanes_->onEncoderTimer(); });
   connect(&progressTimer_, &QTimer::timeout, this, [this] { lanes_->onProgressTimer(); });
 }
 

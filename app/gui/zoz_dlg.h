@@ -14,7 +14,6 @@
 #include <string>
 
 #include "app/gui/command_queue.h"
-#include "app/gui/encoder_watch.h"
 #include "app/gui/control_ids.h"
 #include "app/gui/window_services.h"
 #include "app/startup_data.h"
@@ -64,7 +63,6 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void OnOpenFolder();
   void OnConvert();
   void OnStopConvert();
-  void StepEncoders();
   void OnRowClicked(int row);
   void ShowProfileMenu();
   void SelectProfileById(int id);
@@ -92,7 +90,6 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   JobItem* currentJob() const { return preview_->current_job(); }
   PreviewController& preview() { return *preview_; }
   ConversionLanes& lanes() { return *lanes_; }
-  QTimer& encoderTimer() { return encoderWatchTimer_; }
 
   // ConversionView.
   int rowCount() const override;
@@ -231,7 +228,6 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   WebCheckWorker webCheck_;
   QTimer webCheckTimer_;
   QTimer encoderWatchTimer_;
-  EncoderWatch* encoderWatch_ = nullptr;  // child of the window
   QTimer progressTimer_;
 };
 

@@ -31,17 +31,6 @@ void ZozDlg::OnConvert() {
   if (IsConverting()) return;
   lanes_->setLaneCount(LaneCountFor(conversionsChoice_, TheJobList().count()));
   lanes_->convert();
-  StepEncoders();
-}
-
-// An encoder wrote or ended, or the encoder timer is due: every lane reads
-// its encoder's output, and a lane whose job ended starts its next one.
-// While a folder question is open nothing is read, so nothing is watched
-// either (unread output would wake the window again and again); the timer
-// takes the watch up again after the answer.
-void ZozDlg::StepEncoders() {
-  lanes_->onEncoderTimer();
-  encoderWatch_->follow(lanes_->asking() ? std::vector<OsHandle>{} : lanes_->encoderOutputs());
 }
 
 void ZozDlg::OnStopConvert() { lanes_->stop(); }

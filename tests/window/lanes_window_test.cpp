@@ -138,21 +138,6 @@ TEST_F(LanesWindow, OneAtATimeConvertsOneJobAfterTheOther) {
   EXPECT_EQ(window.lanes().laneCount(), 1);
 }
 
-// The window follows each encoder's output and end as they come, not only
-// on the encoder timer's ticks: with the timer all but stopped, a run of
-// three jobs in two lanes still reads every job to its end and goes on.
-TEST_F(LanesWindow, EncoderOutputAndEndMoveTheRunWithoutTheTimer) {
-  ZozDlg& window = OpenWindowConverting(2);
-  window.encoderTimer().setInterval(24 * 3600 * 1000);
-  Drop({QString::fromStdString(Clip("a.mkv", 3)), QString::fromStdString(Clip("b.mkv", 3)),
-        QString::fromStdString(Clip("c.mkv", 3))});
-  Click(IDC_CONVERT);
-  ASSERT_TRUE(Converting());
-  EXPECT_TRUE(WaitUntil([&] { return !Converting(); }, 120000)) << "the run never ended";
-  for (int row = 0; row < 3; ++row) EXPECT_EQ(Row(row, kStatus), "Success!") << row;
-  EXPECT_EQ(OutputNames(), (std::set<std::string>{"a.mp4", "b.mp4", "c.mp4"}));
-}
-
 // Both rows show their own share while the bottom line sums up the batch.
 TEST_F(LanesWindow, TwoRowsShowTheirPercentagesAtTheSameTime) {
   OpenWindowConverting(2);
