@@ -2,8 +2,8 @@
 // time and two at once: from the Convert click to the first encoder (the
 // preview's stop included), the preview's stop alone, the time between two
 // launches in one lane, and the whole run against orva-convert --jobs N on
-// the same files (which waits on the encoders' output instead of polling
-// them every 50 ms), less its dry run (start and measuring the files).
+// the same files (both react to the encoders' output as it comes), less
+// its dry run (start and measuring the files).
 // Rounds alternate; the figures are medians.
 // Usage (offscreen, after scripts/build.sh):
 //   QT_QPA_PLATFORM=offscreen build/bin/orva_window_convert_bench [COUNT [ROUNDS]]

@@ -171,7 +171,7 @@ void ConversionDriver::showJobStarted(const JobItem& job) {
 }
 
 void ConversionDriver::onEncoderTimer() {
-  if (!encoderRunning_ || PollTool(runner_) == 0) return;
+  if (!encoderRunning_ || PollToolNow(runner_) == 0) return;
   encoderRunning_ = false;
   view_.stopTimers();
   runner_.descriptor->onFinish(runner_);

@@ -184,6 +184,20 @@ std::vector<OsHandle> ConversionLanes::encoderOutputs() const {
   return outputs;
 }
 
+std::vector<OsHandle> ConversionLanes::watchedEncoderOutputs() const {
+  std::vector<OsHandle> outputs;
+  if (asking_) return outputs;
+  for (const auto& lane : lanes_) {
+    const OsHandle output = lane->driver.encoderRunner().outputRead;
+    if (lane->running && output != kNoHandle) outputs.push_back(output);
+  }
+  return outputs;
+}
+
+void ConversionLanes::watchChanged() const {
+  if (watchChanged_) watchChanged_();
+}
+
 ConversionDriver& ConversionLanes::driver(int lane) { return lanes_.at(static_cast<std::size_t>(lane))->driver; }
 const ConversionDriver& ConversionLanes::driver(int lane) const {
   return lanes_.at(static_cast<std::size_t>(lane))->driver;
@@ -203,8 +217,10 @@ void ConversionLanes::showRowStatus(int row, const std::string& text) {
 // jobs converting finish, no other starts.
 bool ConversionLanes::askIgnoreNotWritable(const std::string& folder) {
   asking_ = true;
+  watchChanged();
   const bool ignore = view_.askIgnoreNotWritable(folder);
   asking_ = false;
+  watchChanged();
   if (!ignore) queue_.close();
   return ignore;
 }
@@ -220,10 +236,12 @@ void ConversionLanes::laneStarted(Lane& lane) {
   if (jobStarted_ && lane.driver.state().currentJob != nullptr) jobStarted_(*lane.driver.state().currentJob);
   if (singleLaneView() == nullptr) showNewestJob();
   if (runningCount() == 1) view_.startTimers();
+  watchChanged();
 }
 
 void ConversionLanes::laneStopped(Lane& lane) {
   lane.running = false;
+  watchChanged();
   if (runningCount() == 0) {
     view_.stopTimers();
   } else if (singleLaneView() == nullptr) {

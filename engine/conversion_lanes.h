@@ -48,6 +48,9 @@ class ConversionLanes {
   void passSourceFacts(bool pass);
   // Called with every job whose encoder a lane has launched.
   void onJobStarted(std::function<void(const JobItem&)> started) { jobStarted_ = std::move(started); }
+  // Called whenever watchedEncoderOutputs() changes: an encoder launched or
+  // ended, a folder question opened or closed.
+  void onWatchChanged(std::function<void()> changed) { watchChanged_ = std::move(changed); }
 
   // The Convert command: ends the preview, then starts a run over the list
   // from its first job, a job in every lane while jobs are left.
@@ -67,8 +70,9 @@ class ConversionLanes {
   void closeQueue() { queue_.close(); }
   bool queueClosed() const { return queue_.closed(); }
 
-  // The 50 ms timer: polls every encoder; a lane whose job ended goes on
-  // with the next job of the queue.
+  // The encoder poll, due at once when a watched encoder output is
+  // readable: polls every encoder; a lane whose job ended goes on with the
+  // next job of the queue.
   void onEncoderTimer();
   // The 100 ms timer: every running row's percentage, and the batch's
   // share, clocks and bar.
@@ -82,6 +86,10 @@ class ConversionLanes {
   const BatchClock& clock() const { return clock_; }
   // The encoders' output pipes, to wait on while nothing is due.
   std::vector<OsHandle> encoderOutputs() const;
+  // The output pipes of the encoders running now, whose output or end is
+  // worth an onEncoderTimer() at once; none while a folder question is
+  // open, as no lane moves on meanwhile.
+  std::vector<OsHandle> watchedEncoderOutputs() const;
 
   ConversionDriver& driver(int lane);
   const ConversionDriver& driver(int lane) const;
@@ -106,6 +114,7 @@ class ConversionLanes {
   void laneStarted(Lane& lane);
   void laneStopped(Lane& lane);
   void laneConverting(bool on);
+  void watchChanged() const;
 
   void showNewestJob();
   void showBatchProgress();
@@ -119,6 +128,7 @@ class ConversionLanes {
   ReservedPaths outputsInUse_;
   std::vector<std::unique_ptr<Lane>> lanes_;
   std::function<void(const JobItem&)> jobStarted_;
+  std::function<void()> watchChanged_;
   std::set<int> endedRows_;
   BatchClock clock_;
   long starts_ = 0;

@@ -44,9 +44,13 @@ bool LaunchTool(ToolRunner& runner) {
   return true;
 }
 
-int PollTool(ToolRunner& runner) {
+namespace {
+
+// Drains the output and reports the end; waits up to `exitWaitMilliseconds`
+// for a child whose pipe is still open to exit.
+int PollToolWaiting(ToolRunner& runner, int exitWaitMilliseconds) {
   if (runner.process == kNoHandle) return 1;
-  const bool exited = PlatformWaitExit(runner.process, kExitWaitMilliseconds, runner.exitStatus);
+  const bool exited = PlatformWaitExit(runner.process, exitWaitMilliseconds, runner.exitStatus);
 
   bool broken = false;
   for (;;) {
@@ -72,6 +76,12 @@ int PollTool(ToolRunner& runner) {
   CloseHandles(runner);
   return 1;
 }
+
+}  // namespace
+
+int PollTool(ToolRunner& runner) { return PollToolWaiting(runner, kExitWaitMilliseconds); }
+
+int PollToolNow(ToolRunner& runner) { return PollToolWaiting(runner, 0); }
 
 int WriteToolInput(ToolRunner& runner, const char* text) {
   if (runner.inputWrite == kNoHandle) return 1;

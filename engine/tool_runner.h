@@ -46,6 +46,10 @@ bool LaunchTool(ToolRunner& runner);
 // One non-blocking step: drains the output (onOutput per chunk of at most
 // 511 bytes) and returns 1 once the child has ended or none runs, else 0.
 int PollTool(ToolRunner& runner);
+// The same step for a caller woken by the output itself, such as a window's
+// thread: it never waits for the child to exit; its end shows as a broken
+// pipe, after which the exit status is collected.
+int PollToolNow(ToolRunner& runner);
 
 // 0 when every byte of `text` reached the child's input, 1 otherwise.
 int WriteToolInput(ToolRunner& runner, const char* text);

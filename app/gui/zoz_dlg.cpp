@@ -40,6 +40,10 @@ namespace orva {
 
 namespace {
 
+// The encoders' output and end drive the conversion; this poll only
+// catches what their watch might miss.
+constexpr int kEncoderPollMilliseconds = 500;
+
 // The background colour that is not part of the window.
 constexpr QRgb kKeyColour = qRgb(175, 220, 226);
 
@@ -136,7 +140,8 @@ ZozDlg::ZozDlg(const WindowOptions& options, WindowServices services, QWidget* p
   // desktop does not activate the window (a Wayland session without a
   // keyboard, or one that keeps it for another window).
   focusNextChild();
-  encoderWatchTimer_.setInterval(50);
+  lanes_->onWatchChanged([this] { WatchEncoderOutputs(); });
+  encoderWatchTimer_.setInterval(kEncoderPollMilliseconds);
   progressTimer_.setInterval(100);
   connect(&encoderWatchTimer_, &QTimer::timeout, this, [this] { lanes_->onEncoderTimer(); });
   connect(&progressTimer_, &QTimer::timeout, this, [this] { lanes_->onProgressTimer(); });
@@ -435,6 +440,8 @@ bool ZozDlg::ReadyToClose() {
 // output name: asked to end, an encoder removes its unfinished file; one
 // that does not end in time is forced.
 void ZozDlg::AbandonConversion() {
+  // The encoders' pipes close while they are waited for.
+  UnwatchEncoderOutputs();
   lanes_->abandon();
   stopTimers();
 }

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/gui/command_queue.h"
 #include "app/gui/control_ids.h"
@@ -90,6 +91,9 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   JobItem* currentJob() const { return preview_->current_job(); }
   PreviewController& preview() { return *preview_; }
   ConversionLanes& lanes() { return *lanes_; }
+  // The period of the encoder poll kept beside the output watch, for the
+  // case the watch misses.
+  void setEncoderPollInterval(int milliseconds) { encoderWatchTimer_.setInterval(milliseconds); }
 
   // ConversionView.
   int rowCount() const override;
@@ -185,6 +189,8 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   void AddConversionsMenu(QMenu& menu);
   bool ReadyToClose();
   void AbandonConversion();
+  void WatchEncoderOutputs();
+  void UnwatchEncoderOutputs();
   void SetUpPreview();
   void StartWebCheck();
   void OnWebCheckTimer();
@@ -227,6 +233,9 @@ class ZozDlg : public QWidget, public ConversionView, public PreviewView {
   QTimer playClockTimer_;
   WebCheckWorker webCheck_;
   QTimer webCheckTimer_;
+  // Every running encoder's output, read as soon as it arrives; its end
+  // is seen the same way, so the lane's next job starts at once.
+  std::vector<QPointer<QSocketNotifier>> encoderOutputs_;
   QTimer encoderWatchTimer_;
   QTimer progressTimer_;
 };

@@ -89,6 +89,27 @@ bool ZozDlg::askIgnoreNotWritable(const std::string& folder) {
   return services_.askYesNo(this, text, WindowText::tr("Error"), false);
 }
 
+// This may run inside a notifier's own signal: the old ones go once it
+// returns. Every pipe is watched anew, as an ended encoder's number may be
+// the next one's.
+void ZozDlg::UnwatchEncoderOutputs() {
+  for (QSocketNotifier* notifier : encoderOutputs_) {
+    if (notifier == nullptr) continue;
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+  }
+  encoderOutputs_.clear();
+}
+
+void ZozDlg::WatchEncoderOutputs() {
+  UnwatchEncoderOutputs();
+  for (const OsHandle output : lanes_->watchedEncoderOutputs()) {
+    auto* notifier = new QSocketNotifier(static_cast<qintptr>(output), QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] { lanes_->onEncoderTimer(); });
+    encoderOutputs_.emplace_back(notifier);
+  }
+}
+
 void ZozDlg::startTimers() {
   encoderWatchTimer_.start();
   progressTimer_.start();

@@ -99,6 +99,23 @@ TEST_F(RunnerTest, RunningChildKeepsPollingAtAboutOneMillisecond) {
   EXPECT_EQ(runner.exitStatus.signal, 9);
 }
 
+// Woken only by the output, as a window is: every byte arrives and the
+// exit status is collected once the pipe breaks, without waiting on a
+// child that still runs.
+TEST_F(RunnerTest, PollingWhenTheOutputWakesSeesEveryByteAndTheEnd) {
+  ASSERT_TRUE(launch("flood", "2000 tail-on-stderr"));
+  int wakes = 0;
+  while (wakes < 5000 && PollToolNow(runner) == 0) {
+    ASSERT_TRUE(PlatformWaitReadable(runner.outputRead, 30000)) << "the child neither wrote nor ended";
+    ++wakes;
+  }
+  EXPECT_EQ(runner.process, kNoHandle);
+  EXPECT_TRUE(runner.exitStatus.known);
+  std::string expected;
+  for (int i = 0; i < 2000; ++i) expected += static_cast<char>('0' + i % 10);
+  EXPECT_EQ(recorder.all(), expected + "tail-on-stderr");
+}
+
 TEST_F(RunnerTest, CrashIsReportedAsASignal) {
   ASSERT_TRUE(launch("crash"));
   EXPECT_LT(pollToEnd(), 5000);

@@ -5,9 +5,11 @@
 
 #include <filesystem>
 #include <map>
+#include <vector>
 
 #include "driver_test_support.h"
 #include "engine/conversion_texts.h"
+#include "engine/process.h"
 #include "profiles/catalogue.h"
 
 namespace orva::test {
@@ -110,6 +112,31 @@ TEST_F(LanesTest, TwoLanesConvertTwoJobsAtOnceThenTheThird) {
   EXPECT_EQ(view.summaries.back(), "");
   EXPECT_EQ(view.elapsed, kIdleClock);
   EXPECT_TRUE(exists("clip0.mp4") && exists("clip1.mp4") && exists("clip2.mp4"));
+}
+
+// Driven only by the encoders' output, as the window drives it: each wait
+// is on the pipes the watch was last told of, and every launch and end
+// tells it anew, so the third job starts when a lane's encoder ends.
+TEST_F(LanesTest, TheWatchedOutputsAloneCarryARunToItsEnd) {
+  TestJobs jobs(folder, 3, 40, view);
+  SetFakeScript("40 2 10");
+  ConversionLanes lanes(view, jobs.list, kReporter, 2);
+  std::vector<OsHandle> watched;
+  int changes = 0;
+  lanes.onWatchChanged([&] {
+    watched = lanes.watchedEncoderOutputs();
+    ++changes;
+  });
+  ASSERT_EQ(lanes.convert(), kJobStarted);
+  EXPECT_EQ(watched.size(), 2u);
+  while (lanes.converting()) {
+    ASSERT_FALSE(watched.empty()) << "a run goes on with no encoder watched";
+    ASSERT_TRUE(PlatformWaitAnyReadable(watched, 30000)) << "no watched encoder wrote or ended";
+    lanes.onEncoderTimer();
+  }
+  EXPECT_TRUE(watched.empty());
+  EXPECT_EQ(changes, 6);  // three launches, three ends
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(view.results(row), std::vector<std::string>{kStatusSuccess}) << row;
 }
 
 // The batch's share weighs each job's seconds: 15 of 30 and 10 of 10

@@ -138,6 +138,21 @@ TEST_F(LanesWindow, OneAtATimeConvertsOneJobAfterTheOther) {
   EXPECT_EQ(window.lanes().laneCount(), 1);
 }
 
+// With the encoder poll put off for a day, the encoders' output and end
+// alone carry the run: the second job starts when the first one's encoder
+// ends.
+TEST_F(LanesWindow, TheEncodersOutputCarriesTheRunFromJobToJob) {
+  ZozDlg& window = OpenWindowConverting(1);
+  window.setEncoderPollInterval(24 * 60 * 60 * 1000);
+  Drop({QString::fromStdString(Clip("a.mkv", 2)), QString::fromStdString(Clip("b.mkv", 2))});
+  Click(IDC_CONVERT);
+  ASSERT_TRUE(Converting());
+  EXPECT_EQ(MostRowsConvertingAtOnce(), 1);
+  EXPECT_EQ(Row(0, kStatus), "Success!");
+  EXPECT_EQ(Row(1, kStatus), "Success!");
+  EXPECT_EQ(OutputNames(), (std::set<std::string>{"a.mp4", "b.mp4"}));
+}
+
 // Both rows show their own share while the bottom line sums up the batch.
 TEST_F(LanesWindow, TwoRowsShowTheirPercentagesAtTheSameTime) {
   OpenWindowConverting(2);
