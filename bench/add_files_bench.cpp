@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/gui/window_services.h"
+#include "bench/bench_clips.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/job_item.h"
 #include "engine/media_probe.h"
@@ -25,23 +26,7 @@
 
 namespace {
 
-bool MakeClips(const QString& folder, int count, QStringList& paths) {
-  const std::string first = (folder + "/clip0.mp4").toStdString();
-  const std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 "
-                           "-f lavfi -i sine=duration=2 -c:v mpeg4 -c:a aac -shortest '" + first + "'";
-  if (std::system(make.c_str()) != 0) return false;
-  for (int i = 0; i < count; ++i) {
-    const QString path = folder + QStringLiteral("/clip%1.mp4").arg(i);
-    if (i > 0 && !QFile::copy(QString::fromStdString(first), path)) return false;
-    paths << path;
-  }
-  return true;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using orva::bench::Median;
 
 // Seconds until the window's list is complete (the wait box gone, the
 // probe program ended); false when a file was not added.
@@ -77,7 +62,7 @@ int main(int argc, char** argv) {
   orva::SetMessageDispatcher([] { QCoreApplication::processEvents(); });
   QTemporaryDir media;
   QStringList paths;
-  if (!MakeClips(media.path(), count, paths)) return 1;
+  if (!orva::bench::MakeClips(media.path(), count, 2, paths)) return 1;
   const QStringList third = paths.mid(0, count / 3);
 
   orva::WindowOptions options;

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "app/gui/window_services.h"
+#include "bench/bench_clips.h"
 #include "app/gui/zoz_dlg.h"
 #include "app/job_item.h"
 #include "engine/process.h"
@@ -38,23 +39,7 @@ namespace {
 
 using orva::ZozDlg;
 
-bool MakeClips(const QString& folder, int count, QStringList& paths) {
-  const std::string first = (folder + "/clip0.mp4").toStdString();
-  const std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=1 "
-                           "-f lavfi -i sine=duration=1 -c:v mpeg4 -c:a aac -shortest '" + first + "'";
-  if (std::system(make.c_str()) != 0) return false;
-  for (int i = 0; i < count; ++i) {
-    const QString path = folder + QStringLiteral("/clip%1.mp4").arg(i);
-    if (i > 0 && !QFile::copy(QString::fromStdString(first), path)) return false;
-    paths << path;
-  }
-  return true;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using orva::bench::Median;
 
 bool Wait(const std::function<bool()>& done, int milliseconds) {
   QElapsedTimer clock;
@@ -221,7 +206,7 @@ int TimeResponsiveness(int argc, char** argv) {
   QDir(work.path()).mkpath("out");
   const QString out = work.filePath("out");
   QStringList paths;
-  if (!MakeClips(work.filePath("media"), rows, paths)) return 1;
+  if (!orva::bench::MakeClips(work.filePath("media"), rows, 1, paths)) return 1;
   orva::WindowOptions options;
   options.programFolder = MakeProgramFolder(work);
   orva::WindowServices services = orva::DesktopServices();
@@ -273,7 +258,7 @@ int main(int argc, char** argv) {
   QDir(work.path()).mkpath("out");
   const QString out = work.filePath("out");
   QStringList paths;
-  if (!MakeClips(work.filePath("media"), count, paths)) return 1;
+  if (!orva::bench::MakeClips(work.filePath("media"), count, 1, paths)) return 1;
   const std::string bin = orva::PlatformExecutableFolder();
   orva::WindowOptions options;
   options.programFolder = MakeProgramFolder(work);

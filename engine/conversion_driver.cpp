@@ -220,15 +220,19 @@ void ConversionDriver::onProgressTimer() {
   view_.setProgressPosition(ProgressPosition(percent));
 }
 
+void ShowRunEnded(ConversionView& view) {
+  view.setSummary("");
+  view.setRemaining(kIdleClock);
+  view.setElapsed(kIdleClock);
+  view.setFileName(kFinishedFileName);
+  view.setExtensionChange("");
+  view.setProgressPosition(0);
+}
+
 void ConversionDriver::endRun() {
   stopRequested_ = false;
   converting_ = false;
-  view_.setSummary("");
-  view_.setRemaining(kIdleClock);
-  view_.setElapsed(kIdleClock);
-  view_.setFileName(kFinishedFileName);
-  view_.setExtensionChange("");
-  view_.setProgressPosition(0);
+  ShowRunEnded(view_);
   view_.setConverting(false);
 }
 

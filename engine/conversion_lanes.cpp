@@ -255,7 +255,7 @@ void ConversionLanes::laneConverting(bool on) {
   if (singleLaneView() == nullptr) {
     // The batch's bar starts empty; at its end the display is idle again.
     if (on) view_.setProgressPosition(0);
-    if (!on) showRunEnded();
+    if (!on) ShowRunEnded(view_);
   }
   view_.setConverting(on);
 }
@@ -282,13 +282,5 @@ void ConversionLanes::showBatchProgress() {
   view_.setProgressPosition(ProgressPosition(static_cast<float>(clock_.percent())));
 }
 
-void ConversionLanes::showRunEnded() {
-  view_.setSummary("");
-  view_.setRemaining(kIdleClock);
-  view_.setElapsed(kIdleClock);
-  view_.setFileName(kFinishedFileName);
-  view_.setExtensionChange("");
-  view_.setProgressPosition(0);
-}
 
 }  // namespace orva

@@ -118,7 +118,6 @@ class ConversionLanes {
 
   void showNewestJob();
   void showBatchProgress();
-  void showRunEnded();
 
   ConversionView& view_;
   const JobList& jobs_;

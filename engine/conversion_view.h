@@ -35,4 +35,8 @@ class ConversionView {
   virtual void stopPreview() = 0;
 };
 
+// The display after a run: no summary, clocks at zero, "Finish" for the
+// file name, the bar empty.
+void ShowRunEnded(ConversionView& view);
+
 }  // namespace orva
